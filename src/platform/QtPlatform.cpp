@@ -1,0 +1,89 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <utility>
+
+namespace harvesta::platform {
+
+namespace {
+
+std::optional<int>& screenWidthOverride() {
+    static std::optional<int> width;
+    return width;
+}
+UrlOpener& urlOpener() {
+    static UrlOpener opener;
+    return opener;
+}
+FontChooser& fontChooser() {
+    static FontChooser chooser;
+    return chooser;
+}
+
+MessageAnswer showQtMessage(const MessageRequest& request) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setText(QString::fromStdString(request.text));
+    box.setWindowTitle(QString::fromStdString(request.caption));
+    switch (request.icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+} // namespace
+
+void InstallQtServices() {
+    SetMessageHandler(&showQtMessage);
+    SetCursorProvider([] {
+        const QPoint p = QCursor::pos();
+        return ScreenPoint{p.x(), p.y()};
+    });
+}
+
+int PrimaryScreenWidth() {
+    if (screenWidthOverride()) return *screenWidthOverride();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 1024;
+}
+
+void SetScreenWidthOverride(std::optional<int> width) { screenWidthOverride() = width; }
+
+void OpenUrl(const QUrl& url) {
+    if (auto& opener = urlOpener()) return opener(url);
+    QDesktopServices::openUrl(url);
+}
+
+UrlOpener SetUrlOpener(UrlOpener opener) {
+    return std::exchange(urlOpener(), std::move(opener));
+}
+
+std::optional<QFont> ChooseFont(const QFont& initial, QWidget* parent) {
+    if (auto& chooser = fontChooser()) return chooser(initial, parent);
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok) return std::nullopt;
+    return font;
+}
+
+FontChooser SetFontChooser(FontChooser chooser) {
+    return std::exchange(fontChooser(), std::move(chooser));
+}
+
+} // namespace harvesta::platform

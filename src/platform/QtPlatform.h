@@ -1,0 +1,40 @@
+#pragma once
+// The Qt side of the platform layer: real message boxes, the screen, the cursor, the
+// browser and the font dialog. Each service has an override that tests install, so no
+// test opens a real dialog or browser.
+
+#include "platform/Platform.h"
+
+#include <QFont>
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace harvesta::platform {
+
+// Installs the Qt implementations of the core hooks (message boxes, cursor position).
+// Called once by the application at start-up; tests install their own hooks instead.
+void InstallQtServices();
+
+// Width of the primary screen in device-independent pixels.
+int PrimaryScreenWidth();
+// Makes PrimaryScreenWidth answer a fixed value (tests, screenshots); nullopt restores it.
+void SetScreenWidthOverride(std::optional<int> width);
+
+// Opens a web address in the user's browser.
+using UrlOpener = std::function<void(const QUrl&)>;
+void OpenUrl(const QUrl& url);
+UrlOpener SetUrlOpener(UrlOpener opener);
+
+// Runs the font dialog starting at `initial`; nullopt when the user cancels.
+using FontChooser = std::function<std::optional<QFont>(const QFont& initial, QWidget* parent)>;
+std::optional<QFont> ChooseFont(const QFont& initial, QWidget* parent);
+FontChooser SetFontChooser(FontChooser chooser);
+
+using ScopedUrlOpener = ScopedHook<UrlOpener, &SetUrlOpener>;
+using ScopedFontChooser = ScopedHook<FontChooser, &SetFontChooser>;
+
+} // namespace harvesta::platform
