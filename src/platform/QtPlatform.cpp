@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFontDialog>
@@ -20,6 +21,10 @@ std::optional<int>& screenWidthOverride() {
 UrlOpener& urlOpener() {
     static UrlOpener opener;
     return opener;
+}
+ModalRunner& modalRunner() {
+    static ModalRunner runner;
+    return runner;
 }
 FontChooser& fontChooser() {
     static FontChooser chooser;
@@ -72,6 +77,15 @@ void OpenUrl(const QUrl& url) {
 
 UrlOpener SetUrlOpener(UrlOpener opener) {
     return std::exchange(urlOpener(), std::move(opener));
+}
+
+int ShowModal(QDialog& dialog) {
+    if (auto& runner = modalRunner()) return runner(dialog);
+    return dialog.exec();
+}
+
+ModalRunner SetModalRunner(ModalRunner runner) {
+    return std::exchange(modalRunner(), std::move(runner));
 }
 
 std::optional<QFont> ChooseFont(const QFont& initial, QWidget* parent) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace harvesta::platform {
@@ -34,6 +35,13 @@ using FontChooser = std::function<std::optional<QFont>(const QFont& initial, QWi
 std::optional<QFont> ChooseFont(const QFont& initial, QWidget* parent);
 FontChooser SetFontChooser(FontChooser chooser);
 
+// Shows a window modally and returns when it is closed. Tests install a runner that shows
+// the window, does what the test needs and closes it, so no test waits in a nested loop.
+using ModalRunner = std::function<int(QDialog&)>;
+int ShowModal(QDialog& dialog);
+ModalRunner SetModalRunner(ModalRunner runner);
+
+using ScopedModalRunner = ScopedHook<ModalRunner, &SetModalRunner>;
 using ScopedUrlOpener = ScopedHook<UrlOpener, &SetUrlOpener>;
 using ScopedFontChooser = ScopedHook<FontChooser, &SetFontChooser>;
 

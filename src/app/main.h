@@ -1,0 +1,134 @@
+#pragma once
+// The main window: start-up sizes, the menu, the keys, the fall timer, the four game states
+// and the game loop that drives the engine.
+
+#include "game/gameBody.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QTimer;
+
+namespace harvesta {
+
+enum TGameState : std::int32_t { gsPlaying = 1, gsGameOver = 2, gsPaused = 3, gsNotStarted = 4 };
+
+// A surface painted only by its owner's handler. It paints every pixel itself, so Qt never
+// erases it first: invalidating it cannot flicker.
+class TPaintBox : public QWidget {
+  public:
+    explicit TPaintBox(QWidget* parent);
+    std::function<void(QPainter&)> OnPaint;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A picture control that reports the pointer entering and leaving it and clicks on it.
+class TImage : public QWidget {
+  public:
+    explicit TImage(QWidget* parent);
+    void SetPicture(const QImage& picture, bool transparent);
+    const QImage& Picture() const { return picture_; }
+    std::function<void()> OnClick, OnMouseEnter, OnMouseLeave;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    QImage picture_;
+};
+
+class THarvestaForm : public QMainWindow {
+  public:
+    // Builds the window and runs FormCreate.
+    explicit THarvestaForm(QWidget* parent = nullptr);
+    ~THarvestaForm() override;
+
+    // The secondary windows the menu opens; the main window does not own them.
+    void SetWindows(QDialog* fontPreview, QDialog* about, QDialog* scores, QDialog* manual);
+
+    // Handlers, named after the control and event; the Qt event overrides forward here.
+    void FormKeyDown(QObject* sender, int key);
+    void harvestaTimerTimer();
+    void mnuStartGameClick();
+    void mnuPauseClick();
+    void Width1Click();
+    void mnuFormClick();
+    void Results1Click();
+    void mnuManualClick();
+    void About1Click();
+    void Exit1Click();
+    void Image2Click();
+    void Image2MouseEnter();
+    void Image2MouseLeave();
+    void pbMainPaint(QPainter& canvas);
+
+    using TNotifyEvent = std::function<void(QObject* sender)>;
+    // The game-over event; FormCreate sets it to CheckBestResult.
+    TNotifyEvent& OnGameOver() { return FOnGameOver; }
+
+    THarvestaEngine& Engine() { return *FEngine; }
+    TGameState GameState() const { return FGameState; }
+    double Scale() const { return FScale; }
+    QTimer& harvestaTimer() { return *harvestaTimer_; }
+    QLabel* YieldLabel(int kind) const { return yieldLabels_[kind]; }
+    QAction* mnuStartGame = nullptr;
+    QAction* mnuPause = nullptr;
+    QAction* Width1 = nullptr;
+    QAction* mnuForm = nullptr;
+    QAction* Results1 = nullptr;
+    QAction* mnuManual = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QWidget* pnlHead = nullptr;
+    QWidget* pnlCommon = nullptr;
+    TPaintBox* pbMain = nullptr;
+    QWidget* pnlInformation = nullptr;
+    QWidget* pnlTitle = nullptr;
+    QWidget* pnlYield = nullptr;
+    QWidget* pnlMiddle = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    TImage* imgLogo = nullptr;
+
+    // The display scale for a primary screen of the given width.
+    static double ScaleForScreenWidth(int width);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FormCreate();
+    void FormShow();
+    void BuildLayout();
+    void BuildMenu();
+    void InvalidateBoard();
+    void NewGame();
+    void ShowYield();
+    void CheckBestResult(QObject* sender);
+    void LoadBestResult();
+    void ShowSecondary(QDialog* window);
+
+    TNotifyEvent FOnGameOver;
+    std::unique_ptr<THarvestaEngine> FEngine;
+    TGameState FGameState = gsNotStarted;
+    double FScale = 1.0;
+
+    QTimer* harvestaTimer_ = nullptr;
+    QLabel* yieldLabels_[FruitKindCount + 1] = {};
+    bool shownOnce_ = false;
+    QPointer<QDialog> fontPreview_, about_, scores_, manual_;
+};
+
+} // namespace harvesta

@@ -1,0 +1,362 @@
+// The main window driven as a player would: menu items, keys and timer ticks, with the
+// message box and modal windows answered by the test.
+
+#include "app/main.h"
+#include "platform/QtPlatform.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest>
+
+using namespace harvesta;
+
+namespace {
+
+struct MessageLog {
+    std::vector<platform::MessageRequest> requests;
+    platform::MessageAnswer answer = platform::MessageAnswer::Yes;
+    platform::MessageHandler handler() {
+        return [this](const platform::MessageRequest& r) {
+            requests.push_back(r);
+            return answer;
+        };
+    }
+};
+
+// Places the falling piece so that it rests on the floor, on an otherwise empty field.
+void restPieceOnFloor(THarvestaEngine& e) {
+    e.TakePiece();
+    for (int c = 2; c <= 10; ++c)
+        for (int r = 2; r <= 17; ++r) e.Field[c][r] = 0;
+    int lowest = 1;
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j)
+            if (e.Piece[i][j]) lowest = std::max(lowest, j);
+    e.PosY = 17 - lowest + 1;
+    e.PutPiece();
+}
+
+int yieldLabelSum(THarvestaForm& form) {
+    int sum = 0;
+    for (int k = 1; k <= 10; ++k) sum += form.YieldLabel(k)->text().toInt();
+    return sum;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    MessageLog log;
+    std::unique_ptr<platform::ScopedMessageHandler> messages;
+    std::unique_ptr<platform::ScopedModalRunner> modal;
+    std::vector<QDialog*> modalShown;
+    std::function<void()> whileModal;
+
+  private slots:
+    void init() {
+        log = {};
+        messages = std::make_unique<platform::ScopedMessageHandler>(log.handler());
+        modalShown.clear();
+        whileModal = nullptr;
+        modal = std::make_unique<platform::ScopedModalRunner>([this](QDialog& d) {
+            modalShown.push_back(&d);
+            if (whileModal) whileModal();
+            return 0;
+        });
+        platform::SetScreenWidthOverride(1280);
+        RandomizeGame(99);
+    }
+    void cleanup() {
+        modal.reset();
+        messages.reset();
+        platform::SetScreenWidthOverride(std::nullopt);
+    }
+
+    void scaleFollowsScreenWidthThresholds() {
+        QCOMPARE(THarvestaForm::ScaleForScreenWidth(851), 1.0);
+        QCOMPARE(THarvestaForm::ScaleForScreenWidth(850), 1.2);
+        QCOMPARE(THarvestaForm::ScaleForScreenWidth(769), 1.2);
+        QCOMPARE(THarvestaForm::ScaleForScreenWidth(768), 1.4);
+    }
+
+    void boardAndClientSizesPerScale_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("boardWidth");
+        QTest::addColumn<int>("boardHeight");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("1.0") << 1280 << 480 << 845 << QSize(814, 848);
+        QTest::newRow("1.2") << 800 << 400 << 701 << QSize(734, 704);
+        QTest::newRow("1.4") << 768 << 342 << 605 << QSize(676, 608);
+    }
+    void boardAndClientSizesPerScale() {
+        QFETCH(int, screen);
+        QFETCH(int, boardWidth);
+        QFETCH(int, boardHeight);
+        QFETCH(QSize, client);
+        platform::SetScreenWidthOverride(screen);
+        THarvestaForm form;
+        QCOMPARE(form.pbMain->geometry(), QRect(1, 1, boardWidth, boardHeight));
+        QCOMPARE(form.pnlCommon->size(), client);
+    }
+
+    void logoIsCentredBelowTheYieldPanelWhenShown() {
+        THarvestaForm form;
+        form.show();
+        QCOMPARE(form.pnlMiddle->height(), 125);
+    }
+
+    void firstStartKeepsTheFirstPieceAndAsksNothing() {
+        THarvestaForm form;
+        QCOMPARE(form.GameState(), gsNotStarted);
+        QVERIFY(!form.mnuPause->isEnabled());
+        QCOMPARE(form.mnuStartGame->text(), QString("Start game"));
+        const auto before = form.Engine().PosY;
+        const auto type = form.Engine().PieceType;
+        form.mnuStartGame->trigger();
+        QCOMPARE(form.GameState(), gsPlaying);
+        QCOMPARE(form.mnuStartGame->text(), QString("New game"));
+        QVERIFY(form.mnuPause->isEnabled());
+        QVERIFY(form.harvestaTimer().isActive());
+        QCOMPARE(form.harvestaTimer().interval(), 1000);
+        QCOMPARE(form.Engine().PosY, before);
+        QCOMPARE(form.Engine().PieceType, type);
+        QVERIFY(log.requests.empty());
+    }
+
+    void newGameQuestionFromPlayingAndPaused_data() {
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("timerRuns");
+        QTest::newRow("playing, yes") << false << true << int(gsPlaying) << true;
+        QTest::newRow("playing, no") << false << false << int(gsPlaying) << true;
+        QTest::newRow("paused, yes") << true << true << int(gsPlaying) << true;
+        QTest::newRow("paused, no") << true << false << int(gsPaused) << false;
+    }
+    void newGameQuestionFromPlayingAndPaused() {
+        QFETCH(bool, paused);
+        QFETCH(bool, yes);
+        QFETCH(int, state);
+        QFETCH(bool, timerRuns);
+        THarvestaForm form;
+        form.mnuStartGame->trigger();
+        for (int i = 0; i < 5; ++i) form.harvestaTimerTimer();
+        form.harvestaTimer().setInterval(700);
+        if (paused) form.mnuPause->trigger();
+        bool timerRanDuringQuestion = true;
+        log.answer = yes ? platform::MessageAnswer::Yes : platform::MessageAnswer::No;
+        platform::ScopedMessageHandler ask([&](const platform::MessageRequest& r) {
+            log.requests.push_back(r);
+            timerRanDuringQuestion = form.harvestaTimer().isActive();
+            return log.answer;
+        });
+        const int posY = form.Engine().PosY;
+        form.mnuStartGame->trigger();
+
+        QCOMPARE(log.requests.size(), size_t(1));
+        QCOMPARE(log.requests[0].text, std::string("Are you really want to start new game?"));
+        QCOMPARE(log.requests[0].caption, std::string("Harvesta"));
+        QCOMPARE(log.requests[0].icon, platform::MessageIcon::Question);
+        QCOMPARE(log.requests[0].buttons, platform::MessageButtons::YesNo);
+        QVERIFY(!timerRanDuringQuestion);
+        QCOMPARE(int(form.GameState()), state);
+        QCOMPARE(form.harvestaTimer().isActive(), timerRuns);
+        if (yes) {
+            QCOMPARE(form.harvestaTimer().interval(), 1000);
+            QVERIFY(form.Engine().PosY <= 2);
+        } else {
+            QCOMPARE(form.Engine().PosY, posY);
+        }
+        if (paused && !yes) { // one pause command resumes it
+            form.mnuPause->trigger();
+            QCOMPARE(form.GameState(), gsPlaying);
+            QVERIFY(form.harvestaTimer().isActive());
+        }
+    }
+
+    void pauseTogglesTimerAndIsIgnoredBeforeStartAndAfterGameOver() {
+        THarvestaForm form;
+        form.FormKeyDown(&form, 80);
+        QCOMPARE(form.GameState(), gsNotStarted);
+        form.mnuStartGame->trigger();
+        form.FormKeyDown(&form, 80);
+        QCOMPARE(form.GameState(), gsPaused);
+        QVERIFY(!form.harvestaTimer().isActive());
+        form.FormKeyDown(&form, 80);
+        QCOMPARE(form.GameState(), gsPlaying);
+        QVERIFY(form.harvestaTimer().isActive());
+    }
+
+    void keysMoveAndTurnOnlyWhilePlaying() {
+        THarvestaForm form;
+        auto& e = form.Engine();
+        const int x = e.PosX;
+        form.FormKeyDown(&form, 37);
+        QCOMPARE(e.PosX, x); // not started
+        form.mnuStartGame->trigger();
+        form.FormKeyDown(&form, 37);
+        QCOMPARE(e.PosX, x - 1);
+        form.FormKeyDown(&form, 39);
+        form.FormKeyDown(&form, 39);
+        QCOMPARE(e.PosX, x + 1);
+        form.FormKeyDown(&form, 40);
+        form.FormKeyDown(&form, 40);
+        QCOMPARE(e.PosY, (e.PieceType == 3 ? 1 : 2) + 2);
+        form.mnuPause->trigger();
+        form.FormKeyDown(&form, 40);
+        QCOMPARE(e.PosY, (e.PieceType == 3 ? 1 : 2) + 2);
+    }
+
+    void realKeyEventsReachTheHandlerWhateverHasFocus() {
+        THarvestaForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::keyClick(&form, Qt::Key_S);
+        QCOMPARE(form.GameState(), gsPlaying);
+        const int x = form.Engine().PosX;
+        QTest::keyClick(form.menuBar(), Qt::Key_Left);
+        QCOMPARE(form.Engine().PosX, x - 1);
+        QTest::keyClick(form.pbMain, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(form.Engine().PosX, x);
+        QTest::keyClick(&form, Qt::Key_P);
+        QCOMPARE(form.GameState(), gsPaused);
+    }
+
+    void downArrowNeverLandsButTheTimerDoes() {
+        THarvestaForm form;
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        restPieceOnFloor(e);
+        const int posY = e.PosY;
+        const int type = e.PieceType;
+        for (int i = 0; i < 3; ++i) form.FormKeyDown(&form, 40);
+        QCOMPARE(e.PosY, posY);
+        QCOMPARE(form.harvestaTimer().interval(), 1000);
+        form.harvestaTimerTimer();
+        QCOMPARE(form.harvestaTimer().interval(), 997);
+        QVERIFY(e.PosY <= 2);
+        Q_UNUSED(type);
+    }
+
+    void intervalReachesItsLeastValueAtTheLanding234() {
+        THarvestaForm form;
+        form.mnuStartGame->trigger();
+        for (int landing = 1; landing <= 240; ++landing) {
+            restPieceOnFloor(form.Engine());
+            form.harvestaTimerTimer();
+            QCOMPARE(form.GameState(), gsPlaying);
+            if (landing == 233) QCOMPARE(form.harvestaTimer().interval(), 301);
+            if (landing == 234) QCOMPARE(form.harvestaTimer().interval(), 298);
+        }
+        QCOMPARE(form.harvestaTimer().interval(), 298);
+        form.mnuStartGame->trigger(); // Yes
+        QCOMPARE(form.harvestaTimer().interval(), 1000);
+    }
+
+    void gameOverRaisesTheEventOnceWithLabelsAlreadyUpdated() {
+        THarvestaForm form;
+        int raised = 0;
+        int labelSumSeen = -1;
+        QObject* sender = nullptr;
+        form.OnGameOver() = [&](QObject* s) {
+            ++raised;
+            sender = s;
+            labelSumSeen = yieldLabelSum(form);
+            QCOMPARE(form.GameState(), gsGameOver);
+            QVERIFY(!form.harvestaTimer().isActive());
+        };
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        // A full bottom row, removed at the first landing, under a tall stack that is never
+        // full (column 2 stays empty and pieces only fall straight down).
+        e.TakePiece();
+        for (int c = 2; c <= 10; ++c) {
+            for (int r = 2; r <= 16; ++r) e.Field[c][r] = (c > 2 && r >= 5) ? fkPear : 0;
+            e.Field[c][17] = fkLemon;
+        }
+        e.PutPiece();
+        for (int i = 0; i < 500 && form.GameState() == gsPlaying; ++i) form.harvestaTimerTimer();
+        QCOMPARE(form.GameState(), gsGameOver);
+        QCOMPARE(raised, 1);
+        QCOMPARE(sender, &form);
+        QCOMPARE(labelSumSeen, 9);
+        QCOMPARE(yieldLabelSum(form), 9);
+        form.mnuPause->trigger(); // nothing after the end
+        QCOMPARE(form.GameState(), gsGameOver);
+        form.FormKeyDown(&form, 80);
+        QCOMPARE(form.GameState(), gsGameOver);
+
+        // A new game after the end starts at once, labels back at 0.
+        form.mnuStartGame->trigger();
+        QVERIFY(log.requests.empty());
+        QCOMPARE(form.GameState(), gsPlaying);
+        QCOMPARE(yieldLabelSum(form), 0);
+        QCOMPARE(form.harvestaTimer().interval(), 1000);
+    }
+
+    void f4StartsOrAsksLikeS() {
+        THarvestaForm form;
+        form.FormKeyDown(&form, 115);
+        QCOMPARE(form.GameState(), gsPlaying);
+        log.answer = platform::MessageAnswer::No;
+        form.FormKeyDown(&form, 115);
+        QCOMPARE(log.requests.size(), size_t(1));
+    }
+
+    void f1OpensTheManualThenTogglesPauseDuringAGame() {
+        THarvestaForm form;
+        QDialog manual;
+        form.SetWindows(nullptr, nullptr, nullptr, &manual);
+        int ticksBehindManual = 0;
+        whileModal = [&] {
+            // The game goes on falling behind the manual.
+            if (form.GameState() == gsPlaying) {
+                form.harvestaTimerTimer();
+                ++ticksBehindManual;
+            }
+        };
+        form.FormKeyDown(&form, 112); // before the first start: only the manual
+        QCOMPARE(modalShown.size(), size_t(1));
+        QCOMPARE(form.GameState(), gsNotStarted);
+
+        form.mnuStartGame->trigger();
+        const int y = form.Engine().PosY;
+        form.FormKeyDown(&form, 112);
+        QCOMPARE(modalShown.size(), size_t(2));
+        QCOMPARE(ticksBehindManual, 1);
+        QCOMPARE(form.Engine().PosY, y + 1);
+        QCOMPARE(form.GameState(), gsPaused);
+        form.FormKeyDown(&form, 112);
+        QCOMPARE(form.GameState(), gsPlaying);
+    }
+
+    void widthCommandReportsTheOuterSize() {
+        THarvestaForm form;
+        form.Width1Click();
+        QCOMPARE(log.requests.size(), size_t(1));
+        const QRect outer = form.frameGeometry();
+        QCOMPARE(log.requests[0].text, "Width = " + std::to_string(outer.width()) +
+                                           " Height = " + std::to_string(outer.height()));
+        QCOMPARE(log.requests[0].caption, std::string());
+        QCOMPARE(log.requests[0].icon, platform::MessageIcon::Information);
+    }
+
+    void menuHasEightItemsTwoHidden() {
+        THarvestaForm form;
+        const auto actions = form.menuBar()->actions();
+        QCOMPARE(actions.size(), 8);
+        QStringList captions;
+        for (auto* a : actions) captions << a->text();
+        QCOMPARE(captions, QStringList({"Start game", "Pause", "Form.Parameters", "Form",
+                                        "Best scores", "Manual", "About", "Exit"}));
+        QVERIFY(!form.Width1->isVisible());
+        QVERIFY(!form.mnuForm->isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_test.moc"
