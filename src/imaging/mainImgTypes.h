@@ -1,0 +1,75 @@
+#pragma once
+// The library's picture record, its colour types and the numbered constants that layers and
+// drawing use.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace harvesta {
+
+// Every pixel block carries this many zero bytes after the last row, so that inner loops may
+// read a whole 32-bit word at the last pixel of a row.
+inline constexpr std::size_t kPictureSpareBytes = 1000;
+
+// A 24-bit picture: rows from the top down, three bytes per pixel in the order blue, green,
+// red, no padding between rows.
+struct TRGBPicture {
+    std::vector<std::uint8_t> Bits; // Width * Height * 3 + kPictureSpareBytes, zero-filled
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    std::int32_t KeyR = 0;
+    std::int32_t KeyG = 0;
+    std::int32_t KeyB = 0;
+    std::int32_t Tolerance = 0;
+    std::string Name;
+
+    std::uint8_t* Row(std::int32_t y) { return Bits.data() + std::size_t(y) * Width * 3; }
+    const std::uint8_t* Row(std::int32_t y) const {
+        return Bits.data() + std::size_t(y) * Width * 3;
+    }
+};
+
+// A picture colour packed as the pixel's bytes read little-endian: blue in bits 0-7, green in
+// 8-15, red in 16-23. 0xFFFFFF is white, 0xFF pure blue.
+struct BgrColor {
+    std::uint32_t value = 0;
+    friend bool operator==(BgrColor, BgrColor) = default;
+};
+
+// A colour for device-context drawing, red in bits 0-7, green in 8-15, blue in 16-23 (the
+// window system's order, the reverse of BgrColor). A separate type so the two cannot be mixed.
+struct ColorRef {
+    std::uint32_t value = 0;
+    friend bool operator==(ColorRef, ColorRef) = default;
+};
+
+constexpr BgrColor MakeBgrColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return BgrColor{std::uint32_t(b) | std::uint32_t(g) << 8 | std::uint32_t(r) << 16};
+}
+constexpr ColorRef MakeColorRef(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return ColorRef{std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16};
+}
+
+// Drawing modes.
+inline constexpr std::int32_t dmCopy = 1;
+inline constexpr std::int32_t dmKey = 2;
+inline constexpr std::int32_t dmPanel = 4; // layers only
+inline constexpr std::int32_t dmAnd = 16;
+inline constexpr std::int32_t dmOr = 32;
+inline constexpr std::int32_t dmAverage = 64;
+inline constexpr std::int32_t dmXor = 128;
+inline constexpr std::int32_t dmNone = 256; // layers only
+
+// Layer flags, combined by addition.
+inline constexpr std::int32_t lfButton = 8;
+inline constexpr std::int32_t lfRectHit = 16;
+inline constexpr std::int32_t lfNoHit = 32;
+
+// Layer states.
+inline constexpr std::int32_t lsHover = 1;
+inline constexpr std::int32_t lsNormal = 2;
+inline constexpr std::int32_t lsPressed = 3;
+
+} // namespace harvesta
