@@ -1,7 +1,9 @@
-// The entry point: builds the application and its windows, then runs the message loop.
+// The entry point: builds the application and its windows in their order, then runs the
+// message loop until the main window is closed.
 
 #include "app/main.h"
 #include "platform/QtPlatform.h"
+#include "windows/Help_module.h"
 
 #include <QApplication>
 
@@ -11,6 +13,10 @@ int main(int argc, char* argv[]) {
     harvesta::platform::InstallQtServices();
 
     harvesta::THarvestaForm HarvestaForm;
+    // The secondary windows belong to the main window and live as long as it does.
+    auto* hlpForm = new harvesta::ThlpForm(&HarvestaForm);
+    HarvestaForm.SetWindows(nullptr, nullptr, nullptr, hlpForm);
+
     HarvestaForm.show();
     return QApplication::exec();
 }
