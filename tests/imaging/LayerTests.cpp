@@ -1,0 +1,159 @@
+// Layers: building, hit testing, states and rendering.
+
+#include "TestPictures.h"
+
+#include "assets/ResourceStore.h"
+#include "imaging/SetupFunctions.h"
+#include "imaging/VcGraphics.h"
+
+#include <gtest/gtest.h>
+
+namespace harvesta {
+namespace {
+
+using test::At;
+using test::MakeBitmapBlock;
+using test::Rgb;
+
+std::vector<std::uint8_t> Solid(int w, int h, Rgb c) {
+    return MakeBitmapBlock(w, h, [c](int, int) { return c; });
+}
+
+// A close button picture: a magenta frame four pixels wide around a square of colour c.
+std::vector<std::uint8_t> Button(Rgb c) {
+    return MakeBitmapBlock(24, 24, [c](int x, int y) {
+        const bool frame = x < 4 || y < 4 || x >= 20 || y >= 20;
+        return frame ? Rgb{255, 0, 255} : c;
+    });
+}
+
+// A dialog face as the game builds it: a window-sized drag region with a close button on it.
+class DialogFace : public testing::Test {
+  protected:
+    test::MessageRecorder recorder;
+    ScopedTestResource stop{"STOP", Button({255, 0, 0})};
+    ScopedTestResource stopGray{"STOP_GRAY", Button({128, 128, 128})};
+    TListOfImages images;
+    TListOfLayers layers{images};
+    TLayer* region = layers.AddRegionLayer(0, 0, 300, 200, 25);
+    TLayer* close = layers.AddButtonLayer(270, 6, "stop_gray", "stop", "", 3);
+};
+
+TEST_F(DialogFace, CloseButtonLiesOverTheDragRegion) {
+    EXPECT_EQ(layers.LayerAt(280, 10, false), close);
+    EXPECT_EQ(layers.LayerAt(100, 100, false), region);
+    EXPECT_EQ(layers.LayerAt(300, 10, false), nullptr);
+    EXPECT_EQ(layers.LayerAt(-1, 0, false), nullptr);
+    EXPECT_EQ(layers.TopLayer(), close);
+    EXPECT_EQ(layers.BottomLayer(), region);
+    EXPECT_EQ(layers.FirstLayer(), region);
+    EXPECT_EQ(TListOfLayers::NextLayer(region), close);
+    EXPECT_EQ(TListOfLayers::NextLayer(close), nullptr);
+    EXPECT_EQ(close->Below, region);
+}
+
+TEST_F(DialogFace, HitRectangleIsInclusive) {
+    // The button covers x 270..293 and y 6..29.
+    EXPECT_EQ(layers.LayerAt(293, 29, false), close);
+    EXPECT_EQ(layers.LayerAt(294, 10, false), region);
+    EXPECT_EQ(layers.LayerAt(280, 30, false), region);
+    EXPECT_EQ(layers.LayerAt(299, 199, false), region);
+    EXPECT_EQ(layers.LayerAt(299, 200, false), nullptr);
+}
+
+TEST_F(DialogFace, ButtonWithoutPressedPictureShowsItsHoverPictureWhenPressed) {
+    EXPECT_EQ(close->NormalImage, 0);
+    EXPECT_EQ(close->HoverImage, 1);
+    EXPECT_EQ(close->PressedImage, 1);
+    EXPECT_EQ(close->Mode, dmKey);
+    EXPECT_EQ(close->Flags, lfButton);
+    EXPECT_EQ(close->Width, 24);
+    EXPECT_TRUE(SetLayerState(close, lsPressed, images));
+    EXPECT_EQ(close->ImageIndex, 1);
+    EXPECT_EQ(close->State, lsPressed);
+    EXPECT_TRUE(SetLayerState(close, lsNormal, images));
+    EXPECT_EQ(close->ImageIndex, 0);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(DialogFace, UnknownStatesChangeNothingAndNoLayerIsFalse) {
+    SetLayerState(close, lsHover, images);
+    const TLayer before = *close;
+    EXPECT_TRUE(SetLayerState(close, 0, images));
+    EXPECT_TRUE(SetLayerState(close, 4, images));
+    EXPECT_EQ(close->State, before.State);
+    EXPECT_EQ(close->ImageIndex, before.ImageIndex);
+    EXPECT_FALSE(SetLayerState(nullptr, lsHover, images));
+}
+
+TEST_F(DialogFace, RegionLayerAloneDrawsNothing) {
+    layers.ClearLayers();
+    EXPECT_EQ(layers.TopLayer(), nullptr);
+    layers.AddRegionLayer(0, 0, 10, 10, 25);
+    TRGBPicture target = test::Patterned(10, 10);
+    const auto before = target.Bits;
+    RenderLayers(target, layers);
+    EXPECT_EQ(target.Bits, before);
+}
+
+TEST_F(DialogFace, RenderDrawsPanelsAndKeyedButtonsBottomUp) {
+    SetPanelTheme(2);
+    layers.ClearLayers();
+    layers.AddPanelLayer(0, 0, 300, 200);
+    layers.AddButtonLayer(270, 6, "stop_gray", "stop", "", 3);
+    TRGBPicture target = test::Filled(300, 200, {0, 0, 0});
+    RenderLayers(target, layers);
+    EXPECT_EQ(At(target, 0, 0), (Rgb{155, 15, 255}));
+    EXPECT_EQ(At(target, 150, 100), (Rgb{241, 239, 226}));
+    EXPECT_EQ(At(target, 280, 10), (Rgb{128, 128, 128}));
+    EXPECT_EQ(At(target, 271, 7), (Rgb{241, 239, 226})); // magenta frame is see-through
+}
+
+TEST_F(DialogFace, NoHitLayersAreNeverReturned) {
+    layers.ClearLayers();
+    TLayer* under = layers.AddRegionLayer(0, 0, 50, 50, 25);
+    TLayer* ghost = layers.AddButtonLayer(0, 0, "stop", "", "", 1); // id 1: lfNoHit
+    EXPECT_EQ(ghost->Flags, lfButton + lfNoHit);
+    EXPECT_EQ(layers.LayerAt(5, 5, false), under);
+    EXPECT_EQ(layers.LayerAt(5, 5, true), under);
+}
+
+TEST(LayerAt, ExactTestLooksThroughKeyColouredPixels) {
+    test::MessageRecorder recorder;
+    TListOfImages images;
+    const auto i = images.AddBlank(4, 4, BgrColor{0xFFFFFF});
+    TRGBPicture& p = *images.Items[std::size_t(i)];
+    p.KeyR = p.KeyG = p.KeyB = 255;
+    p.Row(1)[3] = 0; // pixel (1, 1) is not white
+    TListOfLayers layers(images);
+    TLayer* under = layers.AddPanelLayer(0, 0, 10, 10);
+    TLayer* picture = layers.AddPictureLayer(2, 2, i, dmKey, 1);
+    EXPECT_EQ(picture->Width, 4);
+    EXPECT_EQ(layers.LayerAt(3, 3, true), picture);
+    EXPECT_EQ(layers.LayerAt(2, 2, true), under);
+    EXPECT_EQ(layers.LayerAt(2, 2, false), picture);
+    picture->Flags = lfRectHit;
+    EXPECT_EQ(layers.LayerAt(2, 2, true), picture);
+}
+
+TEST(AddButtonLayer, ModeAndFlagsFollowTheId) {
+    test::MessageRecorder recorder;
+    ScopedTestResource pic("PIC", Solid(3, 2, {1, 2, 3}));
+    TListOfImages images;
+    TListOfLayers layers(images);
+    const struct {
+        int id, mode, flags;
+    } cases[] = {{2, dmKey, 40},   {6, dmKey, 8},    {0, dmKey, 8},    {11, dmKey, 24},
+                 {13, dmCopy, 24}, {19, dmCopy, 24}, {16, dmOr, 24},   {17, dmCopy, 56},
+                 {-5, dmKey, 8},   {10, dmKey, 40},  {18, dmCopy, 56}, {12, dmCopy, 24}};
+    for (auto c : cases) {
+        TLayer* layer = layers.AddButtonLayer(1, 2, "", "pic", "", c.id);
+        EXPECT_EQ(layer->Mode, c.mode) << c.id;
+        EXPECT_EQ(layer->Flags, c.flags) << c.id;
+        EXPECT_EQ(layer->Width, 3); // taken from the hover picture, the first one present
+        EXPECT_EQ(layer->ImageIndex, -1);
+    }
+}
+
+} // namespace
+} // namespace harvesta

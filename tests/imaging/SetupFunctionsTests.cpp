@@ -1,0 +1,225 @@
+// Raster helpers: clipped pixel drawing, the framed panel, gradients on the software device
+// context, the rounded clip, and the cursor offset.
+
+#include "TestPictures.h"
+
+#include "imaging/SetupFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace harvesta {
+namespace {
+
+using test::At;
+using test::Rgb;
+
+constexpr Rgb kBackground{9, 8, 7};
+constexpr Rgb kOutline{155, 15, 255};
+
+int CountChanged(const TRGBPicture& p) {
+    int n = 0;
+    for (int y = 0; y < p.Height; ++y)
+        for (int x = 0; x < p.Width; ++x)
+            n += At(p, x, y) != kBackground;
+    return n;
+}
+
+TEST(PixelDrawing, SkipsPixelsOutsideTheTarget) {
+    TRGBPicture p = test::Filled(6, 4, kBackground);
+    SetDrawTarget(p);
+    for (auto [x, y] : {std::pair{-1, 0}, {6, 0}, {0, 4}, {0, -1}})
+        PutPixel(x, y, 1, 2, 3);
+    EXPECT_EQ(CountChanged(p), 0);
+    PutPixel(5, 3, 1, 2, 3);
+    EXPECT_EQ(At(p, 5, 3), (Rgb{1, 2, 3}));
+}
+
+TEST(PixelDrawing, LinesTakeTheirEndsInEitherOrder) {
+    TRGBPicture a = test::Filled(12, 12, kBackground);
+    TRGBPicture b = test::Filled(12, 12, kBackground);
+    SetDrawTarget(a);
+    HLine(10, 3, 2);
+    VLine(1, 9, -4);
+    SetDrawTarget(b);
+    HLine(3, 10, 2);
+    VLine(1, -4, 9);
+    EXPECT_EQ(a.Bits, b.Bits);
+    EXPECT_EQ(CountChanged(a), 8 + 10);
+    EXPECT_EQ(At(a, 3, 2), kOutline); // SetDrawTarget resets the colour
+}
+
+TEST(PixelDrawing, FillAreaDoesNotReorderAndClipsToTheTarget) {
+    TRGBPicture p = test::Filled(10, 10, kBackground);
+    SetDrawTarget(p);
+    SetDrawColor(1, 2, 3);
+    FillArea(5, 5, 4, 9);
+    FillArea(5, 9, 9, 5);
+    EXPECT_EQ(CountChanged(p), 0);
+    FillArea(-5, 8, 100, 20);
+    EXPECT_EQ(CountChanged(p), 20);
+    EXPECT_EQ(At(p, 0, 8), (Rgb{1, 2, 3}));
+    EXPECT_EQ(At(p, 9, 9), (Rgb{1, 2, 3}));
+}
+
+struct PanelColours {
+    int theme;
+    Rgb light, dark, inside;
+};
+
+TEST(DrawPanel, ThemesColourTheEdgesAndInside) {
+    const PanelColours themes[] = {
+        {2, {241, 239, 226}, {89, 89, 89}, {241, 239, 226}},
+        {1, {154, 222, 243}, {89, 89, 89}, {122, 211, 239}},
+        {0, kOutline, {89, 89, 89}, {89, 89, 89}}, // no theme: edges keep the outline colour
+    };
+    for (const PanelColours& t : themes) {
+        SCOPED_TRACE(t.theme);
+        const int w = 20, h = 10;
+        TRGBPicture p = test::Filled(w, h, kBackground);
+        SetPanelTheme(t.theme);
+        SetDrawTarget(p);
+        DrawPanel(w - 1, h - 1, 0, 0); // corners in either order
+        EXPECT_EQ(At(p, 0, 0), kOutline);
+        EXPECT_EQ(At(p, w - 1, h - 1), kOutline);
+        EXPECT_EQ(At(p, 1, 1), t.light);
+        EXPECT_EQ(At(p, w - 2, 1), t.dark);
+        EXPECT_EQ(At(p, 1, h - 2), t.dark);
+        EXPECT_EQ(At(p, 2, 2), t.inside);
+        EXPECT_EQ(At(p, w / 2, h / 2), t.inside);
+        EXPECT_EQ(At(p, w - 3, h - 3), t.inside);
+    }
+    SetPanelTheme(1);
+}
+
+// ---- Gradients
+
+constexpr ColorRef kFirst = MakeColorRef(200, 0, 40);
+constexpr ColorRef kSecond = MakeColorRef(0, 100, 250);
+constexpr Rgb kFirstRgb{200, 0, 40}, kSecondRgb{0, 100, 250}, kMiddle{100, 50, 145};
+
+::testing::AssertionResult Near(Rgb actual, Rgb expected, int tolerance = 3) {
+    const auto off = [&](int a, int b) { return std::abs(a - b) > tolerance; };
+    if (off(actual.r, expected.r) || off(actual.g, expected.g) || off(actual.b, expected.b))
+        return ::testing::AssertionFailure()
+               << "(" << int(actual.r) << "," << int(actual.g) << "," << int(actual.b)
+               << ") is not near (" << int(expected.r) << "," << int(expected.g) << ","
+               << int(expected.b) << ")";
+    return ::testing::AssertionSuccess();
+}
+
+// The rectangle (10, 5) to (110, 55) on a 120 x 60 picture; returns the picture.
+TRGBPicture Gradient(int angle, bool* result = nullptr) {
+    TRGBPicture p = test::Filled(120, 60, kBackground);
+    TDeviceContext dc(p);
+    const bool ok = GradientRect(dc, 10, 5, 110, 55, kFirst, kSecond, angle);
+    if (result) *result = ok;
+    return p;
+}
+
+TEST(GradientRect, CornerColoursAtEachAngle) {
+    struct Corners {
+        int angle;
+        Rgb topLeft, topRight, bottomLeft, bottomRight;
+    };
+    const Corners cases[] = {
+        {0, kFirstRgb, kSecondRgb, kFirstRgb, kSecondRgb},
+        {90, kFirstRgb, kFirstRgb, kSecondRgb, kSecondRgb},
+        {45, kFirstRgb, kMiddle, kMiddle, kSecondRgb},
+        {135, kMiddle, kFirstRgb, kSecondRgb, kMiddle},
+    };
+    for (const Corners& c : cases) {
+        SCOPED_TRACE(c.angle);
+        bool ok = false;
+        const TRGBPicture p = Gradient(c.angle, &ok);
+        EXPECT_TRUE(ok);
+        EXPECT_TRUE(Near(At(p, 10, 5), c.topLeft));
+        EXPECT_TRUE(Near(At(p, 109, 5), c.topRight));
+        EXPECT_TRUE(Near(At(p, 10, 54), c.bottomLeft));
+        EXPECT_TRUE(Near(At(p, 109, 54), c.bottomRight));
+        // Right and bottom edges are excluded, as is everything outside.
+        EXPECT_EQ(CountChanged(p), 100 * 50);
+        EXPECT_EQ(At(p, 110, 20), kBackground);
+        EXPECT_EQ(At(p, 50, 55), kBackground);
+    }
+}
+
+TEST(GradientRect, HalfTurnsDrawTheSameAndOtherAnglesNothing) {
+    EXPECT_EQ(Gradient(180).Bits, Gradient(0).Bits);
+    EXPECT_EQ(Gradient(225).Bits, Gradient(45).Bits);
+    EXPECT_EQ(Gradient(315).Bits, Gradient(135).Bits);
+    EXPECT_EQ(Gradient(-180).Bits, Gradient(0).Bits);
+    for (int angle : {30, -45, 91, 1000}) {
+        bool ok = true;
+        const TRGBPicture p = Gradient(angle, &ok);
+        EXPECT_FALSE(ok) << angle;
+        EXPECT_EQ(CountChanged(p), 0) << angle;
+    }
+}
+
+TEST(GradientRect, InterpolatesLinearlyAlongTheRun) {
+    const TRGBPicture p = Gradient(0);
+    for (int x = 11; x < 110; ++x) {
+        EXPECT_LE(At(p, x - 1, 30).r - At(p, x, 30).r, 3);
+        EXPECT_GE(At(p, x - 1, 30).r, At(p, x, 30).r);
+    }
+    EXPECT_TRUE(Near(At(p, 60, 30), kMiddle));
+}
+
+TEST(GradientRect, FollowsTheViewportOriginAndClipsAtTheTargetEdge) {
+    TRGBPicture p = test::Filled(20, 20, kBackground);
+    TDeviceContext dc(p);
+    dc.SetViewportOrigin({5, 5});
+    EXPECT_EQ(dc.LPtoDP({1, 2}), (DevicePoint{6, 7}));
+    EXPECT_TRUE(GradientRect(dc, -100, -100, 100, 100, kFirst, kSecond, 45));
+    EXPECT_EQ(CountChanged(p), 400);
+}
+
+TEST(RoundGradientRect, CornersStayUntouchedAndTheInnerPanelRunsTheOtherWay) {
+    TRGBPicture p = test::Filled(50, 40, kBackground);
+    TDeviceContext dc(p);
+    RoundGradientRect(dc, 0, 0, 40, 30, 10, 5, kFirst, kSecond);
+    for (auto [x, y] : {std::pair{0, 0}, {39, 0}, {0, 29}, {39, 29}, {40, 15}, {20, 30}})
+        EXPECT_EQ(At(p, x, y), kBackground) << x << "," << y;
+    for (auto [x, y] : {std::pair{20, 0}, {0, 15}, {39, 15}, {20, 29}, {5, 1}})
+        EXPECT_NE(At(p, x, y), kBackground) << x << "," << y;
+    // Outer ring: first colour at the top left; inner panel: second colour at its top left.
+    EXPECT_TRUE(Near(At(p, 3, 3), kFirstRgb, 25));
+    EXPECT_TRUE(Near(At(p, 7, 7), kSecondRgb, 45));
+    EXPECT_TRUE(Near(At(p, 32, 22), kFirstRgb, 45));
+
+    // The context stays clipped to the inner rounded rectangle until the caller resets it.
+    TRGBPicture q = test::Filled(50, 40, kBackground);
+    TDeviceContext dq(q);
+    RoundGradientRect(dq, 0, 0, 40, 30, 10, 5, kFirst, kSecond);
+    TRGBPicture blank = test::Filled(50, 40, kBackground);
+    q = blank;
+    GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
+    EXPECT_EQ(At(q, 20, 15), kFirstRgb);
+    EXPECT_EQ(At(q, 5, 5), kBackground);  // inner corner is rounded off
+    EXPECT_EQ(At(q, 20, 2), kBackground); // outer ring lies outside the clip
+    dq.ResetClip();
+    GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
+    EXPECT_EQ(At(q, 0, 0), kFirstRgb);
+}
+
+TEST(RoundClip, SmallEllipsesGiveAPlainRectangle) {
+    TRGBPicture p = test::Filled(10, 10, kBackground);
+    TDeviceContext dc(p);
+    dc.SelectRoundRectClip({8, 8}, {2, 2}, 1, 40);
+    GradientRect(dc, 0, 0, 10, 10, kFirst, kFirst, 90);
+    EXPECT_EQ(CountChanged(p), 36);
+    EXPECT_EQ(At(p, 2, 2), kFirstRgb);
+}
+
+TEST(CursorOffset, IsTheCursorRelativeToTheGivenCorner) {
+    platform::ScopedCursorProvider cursor([] { return platform::ScreenPoint{500, 300}; });
+    std::int32_t x = 0, y = 0;
+    CursorOffset(x, y, 450, 320);
+    EXPECT_EQ(x, 50);
+    EXPECT_EQ(y, -20);
+}
+
+} // namespace
+} // namespace harvesta
