@@ -1,6 +1,7 @@
 #include "app/main.h"
 
 #include "assets/ResourceStore.h"
+#include "imaging/SetupFunctions.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -121,7 +122,9 @@ THarvestaForm::THarvestaForm(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
-THarvestaForm::~THarvestaForm() { qApp->removeEventFilter(this); }
+THarvestaForm::~THarvestaForm() {
+    qApp->removeEventFilter(this);
+}
 
 void THarvestaForm::BuildLayout() {
     auto* central = new QWidget(this);
@@ -160,7 +163,7 @@ void THarvestaForm::BuildLayout() {
     Image1->setGeometry(15, 3, 302, 301);
     Image1->SetPicture(pictureResource("SCORESSCREEN"), true);
     static constexpr int kLabelPlaces[FruitKindCount + 1][2] = {
-        {0, 0},    {94, 44},   {94, 88},   {94, 141},  {94, 194}, {94, 241},
+        {0, 0},    {94, 44},  {94, 88},   {94, 141},  {94, 194}, {94, 241},
         {224, 41}, {224, 92}, {224, 141}, {224, 188}, {224, 241}};
     for (int k = 1; k <= FruitKindCount; ++k) {
         auto* label = new QLabel("0", pnlYield);
@@ -234,6 +237,7 @@ void THarvestaForm::FormCreate() {
 
     FGameState = gsNotStarted;
     NewGame();
+    InitBoardGraphics();
 }
 
 void THarvestaForm::showEvent(QShowEvent* event) {
@@ -246,8 +250,8 @@ void THarvestaForm::showEvent(QShowEvent* event) {
 
 void THarvestaForm::FormShow() {
     LoadBestResult();
-    const int spacer = (pnlInformation->height() + pnlMiddle->height() - imgLogo->y() -
-                        imgLogo->height()) / 2;
+    const int spacer =
+        (pnlInformation->height() + pnlMiddle->height() - imgLogo->y() - imgLogo->height()) / 2;
     pnlMiddle->setFixedHeight(spacer);
     imgLogo->move(0, pnlMiddle->y() + spacer);
     // Centred on the desktop.
@@ -325,7 +329,8 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     ShowYield();
     engine.NewPiece();
     // Setting the interval restarts the period, so the next fall comes a full interval later.
-    if (harvestaTimer_->interval() > 300) harvestaTimer_->setInterval(harvestaTimer_->interval() - 3);
+    if (harvestaTimer_->interval() > 300)
+        harvestaTimer_->setInterval(harvestaTimer_->interval() - 3);
     if (engine.PieceFits(engine.PosX, engine.PosY)) {
         engine.PutPiece();
         InvalidateBoard();
@@ -337,14 +342,16 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     InvalidateBoard();
 }
 
-void THarvestaForm::harvestaTimerTimer() { FormKeyDown(nullptr, 40); }
+void THarvestaForm::harvestaTimerTimer() {
+    FormKeyDown(nullptr, 40);
+}
 
 void THarvestaForm::mnuStartGameClick() {
     if (FGameState == gsPlaying || FGameState == gsPaused) {
         harvestaTimer_->stop();
-        const auto answer =
-            platform::ShowMessage({"Are you really want to start new game?", "Harvesta",
-                                   platform::MessageIcon::Question, platform::MessageButtons::YesNo});
+        const auto answer = platform::ShowMessage({"Are you really want to start new game?",
+                                                   "Harvesta", platform::MessageIcon::Question,
+                                                   platform::MessageButtons::YesNo});
         if (answer != platform::MessageAnswer::Yes) {
             if (FGameState == gsPlaying) harvestaTimer_->start();
             return;
@@ -373,29 +380,45 @@ void THarvestaForm::mnuPauseClick() {
 
 void THarvestaForm::Width1Click() {
     const QRect outer = frameGeometry();
-    platform::ShowMessage({"Width = " + std::to_string(outer.width()) +
-                               " Height = " + std::to_string(outer.height()),
-                           "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    platform::ShowMessage(
+        {"Width = " + std::to_string(outer.width()) + " Height = " + std::to_string(outer.height()),
+         "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 
 void THarvestaForm::ShowSecondary(QDialog* window) {
     if (window) platform::ShowModal(*window);
 }
 
-void THarvestaForm::mnuFormClick() { ShowSecondary(fontPreview_); }
-void THarvestaForm::Results1Click() { ShowSecondary(scores_); }
-void THarvestaForm::mnuManualClick() { ShowSecondary(manual_); }
-void THarvestaForm::About1Click() { ShowSecondary(about_); }
-void THarvestaForm::Exit1Click() { close(); }
-void THarvestaForm::Image2Click() { close(); }
+void THarvestaForm::mnuFormClick() {
+    ShowSecondary(fontPreview_);
+}
+void THarvestaForm::Results1Click() {
+    ShowSecondary(scores_);
+}
+void THarvestaForm::mnuManualClick() {
+    ShowSecondary(manual_);
+}
+void THarvestaForm::About1Click() {
+    ShowSecondary(about_);
+}
+void THarvestaForm::Exit1Click() {
+    close();
+}
+void THarvestaForm::Image2Click() {
+    close();
+}
 
-void THarvestaForm::Image2MouseEnter() { Image2->SetPicture(pictureResource("STOP"), true); }
+void THarvestaForm::Image2MouseEnter() {
+    Image2->SetPicture(pictureResource("STOP"), true);
+}
 
 void THarvestaForm::Image2MouseLeave() {
     Image2->SetPicture(pictureResource("STOP_GRAY"), true);
 }
 
-void THarvestaForm::InvalidateBoard() { pbMain->update(); }
+void THarvestaForm::InvalidateBoard() {
+    pbMain->update();
+}
 
 void THarvestaForm::NewGame() {
     FEngine->ResetField();
@@ -415,19 +438,49 @@ void THarvestaForm::CheckBestResult(QObject*) {}
 
 void THarvestaForm::LoadBestResult() {}
 
+void THarvestaForm::InitBoardGraphics() {
+    // The panel theme is global: the framed panels of the dialogs made later use it too.
+    SetPanelTheme(2);
+    const auto roundUp4 = [](int v) { return (v + 3) / 4 * 4; };
+    const int width = roundUp4(pbMain->width());
+    const int height = roundUp4(pbMain->height());
+    BoardImages_.Scale = FScale;
+    BoardPicture_ = std::make_unique<TGraphicsEx>(width, height);
+    BoardImageIndex_[11] = BoardImages_.AddBlank(width, height, MakeBgrColor(255, 255, 255));
+    static constexpr const char* kFruitNames[FruitKindCount] = {
+        "apple", "watermelon", "lemon",     "cherry",  "orange",
+        "peach", "pear",       "pineapple", "pumpkin", "tomato"};
+    for (int k = 0; k < FruitKindCount; ++k)
+        BoardImageIndex_[k] = BoardImages_.LoadImage(kFruitNames[k]);
+    BoardImageIndex_[12] = BoardImages_.LoadImage("pause");
+    BoardImageIndex_[13] = BoardImages_.LoadImage("GameOver");
+    // The overlays' white surroundings stay see-through.
+    for (const int overlay : {12, 13}) {
+        TRGBPicture& picture = *BoardImages_.At(BoardImageIndex_[overlay]);
+        picture.KeyR = picture.KeyG = picture.KeyB = 255;
+    }
+    TRGBPicture& board = BoardPicture_->Picture;
+    boardScreen_ = QImage(board.Bits.data(), board.Width, board.Height, board.Width * 3,
+                          QImage::Format_BGR888);
+    pbMain->repaint();
+}
+
 void THarvestaForm::pbMainPaint(QPainter& canvas) {
-    // Flat squares until the board pictures arrive.
-    static constexpr QRgb kColours[FruitKindCount + 1] = {
-        0,        0xd62828, 0x2a9d3f, 0xf7d046, 0x9b1d3a, 0xf28c28,
-        0xf4a582, 0xb5c935, 0xe9b44c, 0xe36414, 0xe63946};
-    canvas.fillRect(pbMain->rect(), Qt::white);
+    TRGBPicture& board = BoardPicture_->Picture;
+    DrawPicture(0, 0, *BoardImages_.At(BoardImageIndex_[11]), dmCopy, board);
     const int cell = pbMain->width() / (ColCount - 2);
     const int bottom = pnlCommon->height();
     for (int c = 2; c <= ColCount - 1; ++c)
         for (int r = RowCount - 1; r >= 2; --r)
             if (const int kind = FEngine->Field[c][r])
-                canvas.fillRect((c - 2) * cell + 2, bottom - (RowCount - r) * cell, cell - 1,
-                                cell - 1, QColor::fromRgb(kColours[kind]));
+                DrawPicture((c - 2) * cell + 2, bottom - (RowCount - r) * cell,
+                            *BoardImages_.At(BoardImageIndex_[kind - 1]), dmCopy, board);
+    if (FGameState == gsGameOver)
+        DrawPicture(100, 100, *BoardImages_.At(BoardImageIndex_[13]), dmKey, board);
+    else if (FGameState == gsPaused)
+        DrawPicture(100, 100, *BoardImages_.At(BoardImageIndex_[12]), dmKey, board);
+    // One transfer, pixel for pixel; the paint box clips the rows and columns past its size.
+    canvas.drawImage(0, 0, boardScreen_);
 }
 
 } // namespace harvesta

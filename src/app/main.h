@@ -3,7 +3,10 @@
 // and the game loop that drives the engine.
 
 #include "game/gameBody.h"
+#include "imaging/ImageLib.h"
+#include "imaging/VcGraphics.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <QWidget>
@@ -101,6 +104,11 @@ class THarvestaForm : public QMainWindow {
     TImage* Image2 = nullptr;
     TImage* imgLogo = nullptr;
 
+    // The board's pictures and its off-screen picture, made once by InitBoardGraphics.
+    const TListOfImages& BoardImages() const { return BoardImages_; }
+    const TGraphicsEx& BoardPicture() const { return *BoardPicture_; }
+    std::int32_t BoardImageIndex(int entry) const { return BoardImageIndex_[entry]; }
+
     // The display scale for a primary screen of the given width.
     static double ScaleForScreenWidth(int width);
 
@@ -119,11 +127,21 @@ class THarvestaForm : public QMainWindow {
     void CheckBestResult(QObject* sender);
     void LoadBestResult();
     void ShowSecondary(QDialog* window);
+    void InitBoardGraphics();
 
     TNotifyEvent FOnGameOver;
     std::unique_ptr<THarvestaEngine> FEngine;
     TGameState FGameState = gsNotStarted;
     double FScale = 1.0;
+
+    TListOfImages BoardImages_;
+    std::unique_ptr<TGraphicsEx> BoardPicture_;
+    // Index in BoardImages_ of each board picture: 0..9 the fruit kinds 1..10, 11 the white
+    // background, 12 the pause overlay, 13 the game-over overlay; 10 is unused.
+    std::int32_t BoardImageIndex_[14] = {};
+    // Wraps BoardPicture_'s pixels for the transfer to the screen; made once, so a paint
+    // allocates nothing.
+    QImage boardScreen_;
 
     QTimer* harvestaTimer_ = nullptr;
     QLabel* yieldLabels_[FruitKindCount + 1] = {};

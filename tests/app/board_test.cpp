@@ -1,0 +1,201 @@
+// The board composed off screen: tile places at each scale, overlays with white see-through,
+// and repeatable paints. Synthetic pictures stand in for the artwork so every pixel is known.
+
+#include "app/main.h"
+#include "assets/ResourceStore.h"
+#include "imaging/TestPictures.h"
+#include "platform/QtPlatform.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QtTest>
+
+using namespace harvesta;
+using test::Rgb;
+
+namespace {
+
+Rgb kindColour(int kind) {
+    return {std::uint8_t(20 * kind), 100, std::uint8_t(200 - 10 * kind)};
+}
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kInk{0, 0, 0};
+
+// Every board picture as a synthetic block: fruit tiles in one colour per kind with white
+// corner pixels, overlays with white surroundings around a black frame.
+struct BoardPictures {
+    std::vector<std::unique_ptr<ScopedTestResource>> blocks;
+    BoardPictures() {
+        const char* names[] = {"APPLE", "WATERMELON", "LEMON",     "CHERRY",  "ORANGE",
+                               "PEACH", "PEAR",       "PINEAPPLE", "PUMPKIN", "TOMATO"};
+        for (int k = 1; k <= 10; ++k)
+            blocks.push_back(std::make_unique<ScopedTestResource>(
+                names[k - 1], test::MakeBitmapBlock(52, 52, [k](int x, int y) {
+                    const bool corner = (x < 2 || x > 49) && (y < 2 || y > 49);
+                    return corner ? kWhite : kindColour(k);
+                })));
+        const auto overlay = [](int w, int h) {
+            return test::MakeBitmapBlock(w, h, [w, h](int x, int y) {
+                return (x == 10 || y == 10 || x == w - 10 || y == h - 10) ? kInk : kWhite;
+            });
+        };
+        blocks.push_back(std::make_unique<ScopedTestResource>("PAUSE", overlay(250, 79)));
+        blocks.push_back(std::make_unique<ScopedTestResource>("GAMEOVER", overlay(350, 79)));
+    }
+};
+
+Rgb boardPixel(const THarvestaForm& form, int x, int y) {
+    return test::At(form.BoardPicture().Picture, x, y);
+}
+
+void paint(THarvestaForm& form) {
+    QImage surface(form.pbMain->size(), QImage::Format_RGB32);
+    QPainter painter(&surface);
+    form.pbMainPaint(painter);
+}
+
+void clearField(THarvestaEngine& e) {
+    for (int c = 2; c <= 10; ++c)
+        for (int r = 2; r <= 17; ++r)
+            e.Field[c][r] = 0;
+}
+
+} // namespace
+
+class BoardTest : public QObject {
+    Q_OBJECT
+    test::MessageRecorder messages;
+
+  private slots:
+    void init() { platform::SetScreenWidthOverride(1280); }
+    void cleanup() { platform::SetScreenWidthOverride(std::nullopt); }
+
+    void tilesStandFromTheBottomAtEveryScale_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("tile");
+        QTest::newRow("1.0") << 1280 << QSize(480, 848) << 53 << 52;
+        QTest::newRow("1.2") << 800 << QSize(400, 704) << 44 << 43;
+        QTest::newRow("1.4") << 700 << QSize(344, 608) << 38 << 37;
+    }
+    void tilesStandFromTheBottomAtEveryScale() {
+        QFETCH(int, screen);
+        QFETCH(QSize, picture);
+        QFETCH(int, cell);
+        QFETCH(int, tile);
+        platform::SetScreenWidthOverride(screen);
+        BoardPictures pictures;
+        THarvestaForm form;
+        QVERIFY(messages.messages.empty());
+        const TRGBPicture& board = form.BoardPicture().Picture;
+        QCOMPARE(QSize(board.Width, board.Height), picture);
+        const TRGBPicture& apple = *form.BoardImages().At(form.BoardImageIndex(0));
+        QCOMPARE(QSize(apple.Width, apple.Height), QSize(tile, tile));
+
+        auto& e = form.Engine();
+        clearField(e);
+        e.Field[2][17] = fkCherry;  // bottom-left
+        e.Field[10][17] = fkTomato; // bottom-right
+        e.Field[2][2] = fkApple;    // top-left
+        paint(form);
+        const int p = 16 * cell;
+        QCOMPARE(boardPixel(form, 2 + 3, p - cell + 3), kindColour(fkCherry));
+        QCOMPARE(boardPixel(form, 1, p - cell + 3), kWhite);
+        QCOMPARE(boardPixel(form, 8 * cell + 2 + 3, p - cell + 3), kindColour(fkTomato));
+        QCOMPARE(boardPixel(form, 2 + 3, 3), kindColour(fkApple));
+        // A tile is one pixel smaller than its cell: the row between tiles stays white.
+        QCOMPARE(boardPixel(form, 2 + 3, p - cell - 1), kWhite);
+        QCOMPARE(boardPixel(form, 2 + tile - 1 - 2, p - 2), kindColour(fkCherry));
+    }
+
+    void overlaysLetTheFruitShowThroughTheirWhite() {
+        BoardPictures pictures;
+        THarvestaForm form;
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        e.TakePiece();
+        clearField(e);
+        // A fruit under the overlay's see-through inside and one under its frame.
+        e.Field[4][2] = fkLemon; // x 108..159, y 0..51
+        e.Field[4][3] = fkLemon; // y 53..104
+        e.PosY = 30;             // the piece is out of the field
+        e.ClearPiece();
+        paint(form);
+        QCOMPARE(boardPixel(form, 120, 103), kindColour(fkLemon)); // no overlay while playing
+
+        form.mnuPause->trigger();
+        QCOMPARE(form.GameState(), gsPaused);
+        paint(form);
+        QCOMPARE(boardPixel(form, 110, 110), kInk);                // the frame at (100 + 10)
+        QCOMPARE(boardPixel(form, 120, 103), kindColour(fkLemon)); // white lets it through
+        QCOMPARE(boardPixel(form, 300, 150), kWhite);              // background under white
+
+        form.mnuPause->trigger();
+        paint(form);
+        QCOMPARE(boardPixel(form, 110, 110), kWhite);
+    }
+
+    void gameOverOverlayAndRepeatablePaints() {
+        BoardPictures pictures;
+        THarvestaForm form;
+        form.OnGameOver() = nullptr;
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        e.TakePiece();
+        for (int c = 3; c <= 10; ++c)
+            for (int r = 2; r <= 17; ++r)
+                e.Field[c][r] = fkPear;
+        e.PutPiece();
+        form.harvestaTimerTimer();
+        QCOMPARE(form.GameState(), gsGameOver);
+        paint(form);
+        const std::vector<std::uint8_t> first = form.BoardPicture().Picture.Bits;
+        QCOMPARE(boardPixel(form, 100 + 340, 100 + 20), kInk); // the wider overlay's right frame
+        paint(form);
+        QVERIFY(form.BoardPicture().Picture.Bits == first);
+    }
+
+    void emptyFieldPaintsAPlainWhiteBoard() {
+        BoardPictures pictures;
+        THarvestaForm form;
+        clearField(form.Engine());
+        paint(form);
+        const TRGBPicture& board = form.BoardPicture().Picture;
+        for (int y = 0; y < board.Height; y += 7)
+            for (int x = 0; x < board.Width; x += 5)
+                QCOMPARE(boardPixel(form, x, y), kWhite);
+    }
+
+    void widgetShowsTheComposedBoard() {
+        BoardPictures pictures;
+        THarvestaForm form;
+        clearField(form.Engine());
+        form.Engine().Field[2][17] = fkPeach;
+        const QImage shot = form.pbMain->grab().toImage();
+        QCOMPARE(shot.size(), QSize(480, 845));
+        const Rgb c = kindColour(fkPeach);
+        QCOMPARE(shot.pixel(5, 848 - 53 + 3), qRgb(c.r, c.g, c.b));
+    }
+
+    void missingPicturesAreReportedAndTheGameStillRuns() {
+        test::MessageRecorder recorder;
+        platform::ScopedMessageHandler quiet([&](const platform::MessageRequest& r) {
+            recorder.messages.push_back(r);
+            return platform::MessageAnswer::Ok;
+        });
+        ScopedTestResource missing("APPLE", {}); // an empty block counts as missing
+        THarvestaForm form;
+        bool reported = false;
+        for (const auto& m : recorder.messages)
+            reported |= m.text == "Error loading image\r\napple" && m.caption == "Error";
+        QVERIFY(reported);
+        form.Engine().Field[2][17] = fkApple;
+        paint(form); // draws nothing for the apple, and does not crash
+        form.mnuStartGame->trigger();
+        form.harvestaTimerTimer();
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "board_test.moc"
