@@ -1,0 +1,314 @@
+#include "Fruits.h"
+
+#include "Draw.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <numbers>
+
+namespace harvesta::art {
+
+namespace {
+
+const QColor kStalkBrown(140, 90, 45);
+const QColor kStalkGreen(110, 150, 50);
+
+void apple(QPainter& p) {
+    QPainterPath body(QPointF(50, 31));
+    body.cubicTo(40, 20, 13, 21, 12, 47);
+    body.cubicTo(11, 72, 29, 95, 42, 93);
+    body.cubicTo(46, 92.5, 48, 91, 50, 91);
+    body.cubicTo(52, 91, 54, 92.5, 58, 93);
+    body.cubicTo(71, 95, 89, 72, 88, 47);
+    body.cubicTo(87, 21, 60, 20, 50, 31);
+    body.closeSubpath();
+
+    QPainterPath stalk(QPointF(50, 34));
+    stalk.quadTo(49, 20, 54, 9);
+    Stalk(p, stalk, 4.5, kStalkBrown);
+    Body(p, body, QColor(232, 32, 48), QColor(118, 10, 28));
+    Leaf(p, QPointF(54, 22), QPointF(80, 11), 13);
+    Gloss(p, QPointF(30, 46), 7, 12, 20);
+    Spot(p, QPointF(36, 34), 3.2, 3.2, QColor(255, 255, 255, 170));
+}
+
+void watermelon(QPainter& p) {
+    p.save();
+    p.translate(50, 50);
+    p.rotate(-14);
+    p.translate(-50, -50);
+    // A slice: a little more than half a disc, the cut edge up.
+    const QPointF c(50, 38);
+    auto slice = [&](double r) {
+        QPainterPath path;
+        path.arcMoveTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 160);
+        path.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 160, 220);
+        path.closeSubpath();
+        return path;
+    };
+    Body(p, slice(45), QColor(52, 150, 48), QColor(20, 78, 24));
+    // Darker stripes on the rind show it is a watermelon from any angle.
+    p.save();
+    p.setClipPath(slice(45));
+    p.setPen(QPen(QColor(30, 105, 35), 5, Qt::SolidLine, Qt::RoundCap));
+    for (double a : {200.0, 235.0, 270.0, 305.0, 340.0}) {
+        const double rad = a * std::numbers::pi / 180;
+        p.drawLine(c + QPointF(std::cos(rad), -std::sin(rad)) * 38,
+                   c + QPointF(std::cos(rad), -std::sin(rad)) * 47);
+    }
+    p.restore();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(214, 240, 160));
+    p.drawPath(slice(38.5));
+    QRadialGradient flesh(c.x() - 8, c.y() - 2, 40);
+    flesh.setColorAt(0.0, QColor(255, 110, 110));
+    flesh.setColorAt(0.6, QColor(246, 52, 72));
+    flesh.setColorAt(1.0, QColor(215, 30, 60));
+    p.setBrush(flesh);
+    p.drawPath(slice(34));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 78, 24), kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(slice(45));
+    // Seeds: dark drops pointing to the middle of the cut.
+    for (auto [a, r] : {std::pair{200.0, 22.0}, {236.0, 24.0}, {270.0, 21.0}, {304.0, 24.0},
+                        {340.0, 22.0}, {250.0, 11.0}, {290.0, 11.0}}) {
+        const double rad = a * std::numbers::pi / 180;
+        const QPointF at = c + QPointF(std::cos(rad), -std::sin(rad)) * r;
+        p.save();
+        p.translate(at);
+        p.rotate(-a + 90);
+        QPainterPath seed(QPointF(0, -4.2));
+        seed.cubicTo(3.6, -1.5, 3.4, 4.2, 0, 4.2);
+        seed.cubicTo(-3.4, 4.2, -3.6, -1.5, 0, -4.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(45, 22, 20));
+        p.drawPath(seed);
+        p.restore();
+        Spot(p, at + QPointF(-0.9, -0.9), 1.1, 1.1, QColor(255, 255, 255, 150));
+    }
+    Gloss(p, QPointF(32, 44), 5, 10, 70, 150);
+    p.restore();
+}
+
+void lemon(QPainter& p) {
+    p.save();
+    p.translate(50, 52);
+    p.rotate(-24);
+    p.translate(-50, -52);
+    QPainterPath body(QPointF(7, 52));
+    body.cubicTo(9, 49, 12, 48, 15, 45);
+    body.cubicTo(20, 30, 36, 25, 50, 25);
+    body.cubicTo(64, 25, 80, 30, 85, 45);
+    body.cubicTo(88, 48, 91, 49, 93, 52);
+    body.cubicTo(91, 55, 88, 56, 85, 59);
+    body.cubicTo(80, 74, 64, 79, 50, 79);
+    body.cubicTo(36, 79, 20, 74, 15, 59);
+    body.cubicTo(12, 56, 9, 55, 7, 52);
+    body.closeSubpath();
+    Body(p, body, QColor(255, 222, 30), QColor(150, 104, 0));
+    // Pores of the peel.
+    for (auto [x, y] : {std::pair{60.0, 62.0}, {70.0, 55.0}, {46.0, 68.0}, {74.0, 65.0},
+                        {58.0, 72.0}, {36.0, 62.0}})
+        Spot(p, QPointF(x, y), 1.3, 1.3, QColor(214, 165, 0, 170));
+    Gloss(p, QPointF(36, 38), 6, 13, 70);
+    p.restore();
+    Leaf(p, QPointF(72, 30), QPointF(90, 10), 12);
+}
+
+void cherry(QPainter& p) {
+    QPainterPath left(QPointF(34, 52));
+    left.quadTo(40, 30, 58, 13);
+    QPainterPath right(QPointF(67, 46));
+    right.quadTo(63, 28, 58, 13);
+    Stalk(p, left, 3.2, kStalkGreen);
+    Stalk(p, right, 3.2, kStalkGreen);
+    Leaf(p, QPointF(58, 14), QPointF(86, 20), 13);
+    const QColor red(214, 18, 52);
+    const QColor outline(105, 0, 28);
+    QPainterPath a;
+    a.addEllipse(QPointF(33, 70), 20, 19);
+    QPainterPath b;
+    b.addEllipse(QPointF(68, 65), 20, 19);
+    Body(p, b, red, outline);
+    Body(p, a, red, outline);
+    Gloss(p, QPointF(25, 63), 5, 7.5, 35);
+    Gloss(p, QPointF(60, 58), 5, 7.5, 35);
+}
+
+void orange(QPainter& p) {
+    QPainterPath body;
+    body.addEllipse(QPointF(50, 56), 38, 37);
+    Body(p, body, QColor(255, 146, 12), QColor(165, 72, 0));
+    for (auto [x, y] : {std::pair{62.0, 70.0}, {72.0, 58.0}, {50.0, 80.0}, {68.0, 82.0},
+                        {76.0, 72.0}, {40.0, 70.0}, {58.0, 52.0}, {30.0, 80.0}})
+        Spot(p, QPointF(x, y), 1.5, 1.5, QColor(214, 105, 0, 170));
+    Gloss(p, QPointF(32, 40), 7, 12, 40);
+    // The stem end with its little leaf.
+    Spot(p, QPointF(50, 21), 4.4, 3.2, QColor(90, 120, 40));
+    Leaf(p, QPointF(52, 20), QPointF(78, 8), 12);
+}
+
+void peach(QPainter& p) {
+    QPainterPath body(QPointF(50, 29));
+    body.cubicTo(36, 15, 9, 23, 10, 54);
+    body.cubicTo(11, 80, 31, 94, 50, 94);
+    body.cubicTo(70, 94, 90, 80, 90, 54);
+    body.cubicTo(90, 24, 63, 16, 50, 29);
+    body.closeSubpath();
+    QRadialGradient g(36, 44, 56);
+    g.setColorAt(0.0, QColor(255, 222, 150));
+    g.setColorAt(0.45, QColor(255, 170, 110));
+    g.setColorAt(1.0, QColor(236, 88, 96));
+    QPainterPath stalk(QPointF(50, 31));
+    stalk.quadTo(49, 23, 52, 16);
+    Stalk(p, stalk, 4, kStalkBrown);
+    BodyWith(p, body, g, QColor(160, 50, 52));
+    // The crease, and a blush on the cheek.
+    QPainterPath crease(QPointF(53, 32));
+    crease.cubicTo(44, 46, 44, 70, 55, 88);
+    p.save();
+    p.setPen(QPen(QColor(205, 92, 80, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(crease);
+    p.restore();
+    Spot(p, QPointF(70, 66), 12, 14, QColor(240, 80, 90, 60));
+    Gloss(p, QPointF(29, 46), 6, 11, 25);
+    Leaf(p, QPointF(52, 22), QPointF(78, 10), 13);
+}
+
+void pear(QPainter& p) {
+    QPainterPath body(QPointF(50, 19));
+    body.cubicTo(58, 19, 61, 26, 61, 34);
+    body.cubicTo(62, 45, 81, 53, 83, 71);
+    body.cubicTo(85, 88, 70, 97, 50, 97);
+    body.cubicTo(30, 97, 15, 88, 17, 71);
+    body.cubicTo(19, 53, 38, 45, 39, 34);
+    body.cubicTo(39, 26, 42, 19, 50, 19);
+    body.closeSubpath();
+    QPainterPath stalk(QPointF(50, 22));
+    stalk.quadTo(49, 13, 55, 5);
+    Stalk(p, stalk, 4, kStalkBrown);
+    QRadialGradient g(40, 52, 52);
+    g.setColorAt(0.0, QColor(236, 246, 130));
+    g.setColorAt(0.5, QColor(182, 218, 58));
+    g.setColorAt(1.0, QColor(120, 170, 36));
+    BodyWith(p, body, g, QColor(70, 100, 16));
+    Spot(p, QPointF(66, 80), 10, 9, QColor(240, 120, 60, 55));
+    Gloss(p, QPointF(33, 70), 5.5, 11, 15);
+    Leaf(p, QPointF(53, 12), QPointF(76, 9), 11);
+}
+
+void pineapple(QPainter& p) {
+    // The crown first, so the body overlaps its base.
+    const QColor crown(56, 168, 70);
+    Leaf(p, QPointF(50, 40), QPointF(28, 14), 11, Darker(crown, 0.1));
+    Leaf(p, QPointF(50, 40), QPointF(72, 14), 11, Darker(crown, 0.1));
+    Leaf(p, QPointF(50, 40), QPointF(38, 4), 12, crown);
+    Leaf(p, QPointF(50, 40), QPointF(62, 4), 12, crown);
+    Leaf(p, QPointF(50, 42), QPointF(50, 1), 13, Lighter(crown, 0.1));
+
+    QPainterPath body;
+    body.addRoundedRect(QRectF(24, 34, 52, 63), 25, 29);
+    const QColor outline(140, 80, 0);
+    Body(p, body, QColor(250, 184, 36), outline);
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(QColor(196, 120, 10), 2.6, Qt::SolidLine, Qt::RoundCap));
+    for (int i = -3; i <= 4; ++i) {
+        const double x = 20 + i * 12;
+        p.drawLine(QPointF(x, 34), QPointF(x + 63 * 0.75, 97));
+        p.drawLine(QPointF(x + 60, 34), QPointF(x + 60 - 63 * 0.75, 97));
+    }
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(outline, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(body);
+    Gloss(p, QPointF(36, 55), 5, 11, 15, 170);
+}
+
+void pumpkin(QPainter& p) {
+    const QColor orange(250, 128, 18);
+    const QColor outline(150, 58, 0);
+    QPainterPath stalk(QPointF(50, 38));
+    stalk.cubicTo(50, 30, 52, 24, 58, 16);
+    Stalk(p, stalk, 7, QColor(112, 142, 48));
+    QPainterPath tendril(QPointF(54, 30));
+    tendril.cubicTo(40, 28, 34, 14, 42, 12);
+    tendril.cubicTo(48, 11, 48, 19, 43, 19);
+    p.save();
+    p.setPen(QPen(QColor(80, 130, 40), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tendril);
+    p.restore();
+    auto rib = [](double cx, double rx) {
+        QPainterPath r;
+        r.addEllipse(QPointF(cx, 64), rx, 30);
+        return r;
+    };
+    Body(p, rib(28, 21), orange, outline);
+    Body(p, rib(72, 21), orange, outline);
+    Body(p, rib(39, 17), Lighter(orange, 0.05), outline);
+    Body(p, rib(61, 17), Lighter(orange, 0.05), outline);
+    Body(p, rib(50, 15), Lighter(orange, 0.1), outline);
+    Gloss(p, QPointF(44, 52), 3.5, 9, 5, 170);
+    Gloss(p, QPointF(17, 60), 3, 7, 10, 130);
+}
+
+void tomato(QPainter& p) {
+    QPainterPath body(QPointF(50, 31));
+    body.cubicTo(30, 24, 10, 36, 10, 60);
+    body.cubicTo(10, 83, 30, 94, 50, 94);
+    body.cubicTo(70, 94, 90, 83, 90, 60);
+    body.cubicTo(90, 36, 70, 24, 50, 31);
+    body.closeSubpath();
+    Body(p, body, QColor(240, 44, 30), QColor(126, 12, 8));
+    Gloss(p, QPointF(28, 54), 6, 11, 30);
+    // The green star of the calyx.
+    QPainterPath star;
+    const int points = 5;
+    for (int i = 0; i < 2 * points; ++i) {
+        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / points;
+        const double r = i % 2 == 0 ? 21 : 7;
+        const QPointF at(50 + r * std::cos(a) * 1.15, 32 + r * std::sin(a) * 0.62);
+        if (i == 0) star.moveTo(at);
+        else star.lineTo(at);
+    }
+    star.closeSubpath();
+    QLinearGradient g(40, 24, 60, 40);
+    g.setColorAt(0, QColor(120, 200, 70));
+    g.setColorAt(1, QColor(50, 140, 40));
+    BodyWith(p, star, g, QColor(26, 84, 22));
+    QPainterPath stalk(QPointF(50, 31));
+    stalk.quadTo(50, 22, 55, 17);
+    Stalk(p, stalk, 4, QColor(80, 150, 50));
+}
+
+} // namespace
+
+const char* FruitName(Fruit fruit) {
+    static const char* const names[] = {"",      "APPLE", "WATERMELON", "LEMON",   "CHERRY", "ORANGE",
+                                        "PEACH", "PEAR",  "PINEAPPLE",  "PUMPKIN", "TOMATO"};
+    return names[static_cast<int>(fruit)];
+}
+
+void DrawFruit(QPainter& p, Fruit fruit, const QRectF& box) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(box.topLeft());
+    p.scale(box.width() / 100.0, box.height() / 100.0);
+    switch (fruit) {
+    case Fruit::Apple: apple(p); break;
+    case Fruit::Watermelon: watermelon(p); break;
+    case Fruit::Lemon: lemon(p); break;
+    case Fruit::Cherry: cherry(p); break;
+    case Fruit::Orange: orange(p); break;
+    case Fruit::Peach: peach(p); break;
+    case Fruit::Pear: pear(p); break;
+    case Fruit::Pineapple: pineapple(p); break;
+    case Fruit::Pumpkin: pumpkin(p); break;
+    case Fruit::Tomato: tomato(p); break;
+    }
+    p.restore();
+}
+
+} // namespace harvesta::art

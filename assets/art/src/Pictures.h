@@ -1,0 +1,41 @@
+#pragma once
+// Every picture block of assets/data, drawn from scratch.
+
+#include "Bmp.h"
+#include "Fruits.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <vector>
+
+namespace harvesta::art {
+
+struct PictureBlock {
+    QString name; // the block name; the file is assets/data/<name>.bmp
+    QImage image;
+    BmpLayout layout;
+};
+
+// In catalogue order, then the layout pictures.
+std::vector<PictureBlock> AllPictures();
+
+QImage FruitTile(Fruit fruit, int size);
+QImage CaptionPicture(const QString& text, int width, int height);
+QImage ScoresScreen();
+QImage StopCross(bool gray);
+QImage Logo();
+QImage OkGlyph();
+// The logo drawing in its 325 x 247 frame, without a background.
+void DrawLogo(QPainter& p);
+
+// Where the windows put their count labels over "SCORESSCREEN", in picture coordinates:
+// the main window's yield panel (picture at (15, 3)) and the best scores window (at (58, 53)).
+struct LabelSpot {
+    int x;
+    int y;
+};
+extern const LabelSpot kMainWindowLabels[10];
+extern const LabelSpot kScoresWindowLabels[10];
+
+} // namespace harvesta::art

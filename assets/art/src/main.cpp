@@ -1,0 +1,40 @@
+// harvesta_art: renders the picture blocks of assets/data, and the contact sheet.
+//
+//   harvesta_art render DATA_DIR          writes DATA_DIR/<NAME>.bmp for every picture
+//   harvesta_art sheet DATA_DIR FILE.png  the contact sheet of what DATA_DIR holds
+
+#include "Bmp.h"
+#include "ContactSheet.h"
+#include "Pictures.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    using namespace harvesta::art;
+
+    if (argc == 3 && std::strcmp(argv[1], "render") == 0) {
+        for (const auto& block : AllPictures()) {
+            QFile file(QString::fromLocal8Bit(argv[2]) + "/" + block.name + ".bmp");
+            if (!file.open(QIODevice::WriteOnly) ||
+                file.write(EncodeBmp(block.image, block.layout)) < 0) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+                return 1;
+            }
+            std::printf("%-13s %3d x %3d  %s\n", qPrintable(block.name), block.image.width(),
+                        block.image.height(), qPrintable(file.fileName()));
+        }
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "sheet") == 0)
+        return MakeContactSheet(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
+                   ? 0
+                   : 1;
+    std::fprintf(stderr, "usage: %s render DATA_DIR | sheet DATA_DIR FILE.png\n", argv[0]);
+    return 2;
+}
