@@ -7,6 +7,10 @@
 #include <cassert>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace harvesta {
 
 namespace {
@@ -27,21 +31,59 @@ void copyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
         std::memcpy(dst, src, rowBytes);
 }
 
-// Copies the runs of pixels that differ from key.
+// Pixels equal to the key colour among the 16 pixels (48 bytes) at s: bit 3j set for pixel j.
+// pattern holds the key's three bytes repeated 16 times.
+#if defined(__SSE2__)
+inline std::uint64_t keyedPixels16(const std::uint8_t* s, const std::uint8_t* pattern) {
+    const auto equal = [&](int part) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16 * part));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + 16 * part));
+        return std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(a, b))));
+    };
+    const std::uint64_t m = equal(0) | equal(1) << 16 | equal(2) << 32;
+    return m & m >> 1 & m >> 2 & 0x249249249249ull;
+}
+#else
+inline std::uint64_t keyedPixels16(const std::uint8_t* s, const std::uint8_t* pattern) {
+    std::uint64_t m = 0;
+    for (int k = 0; k < 48; ++k)
+        m |= std::uint64_t(s[k] == pattern[k]) << k;
+    return m & m >> 1 & m >> 2 & 0x249249249249ull;
+}
+#endif
+
+// Copies the pixels that differ from key. Sixteen pixels are tested at once; groups without a
+// key pixel extend a run that goes out in one memcpy.
 void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
              std::size_t dstStride, std::int32_t cols, std::int32_t rows, std::uint32_t key) {
+    alignas(16) std::uint8_t pattern[48];
+    for (int i = 0; i < 48; ++i)
+        pattern[i] = std::uint8_t(key >> (8 * (i % 3)));
+    constexpr std::uint64_t kAllKeyed = 0x249249249249ull;
+
+    const auto copy = [](const std::uint8_t* s, std::uint8_t* t, std::int32_t from,
+                         std::int32_t to) {
+        if (to > from)
+            std::memcpy(t + 3 * std::size_t(from), s + 3 * std::size_t(from),
+                        3 * std::size_t(to - from));
+    };
     for (std::int32_t r = 0; r < rows; ++r, src += srcStride, dst += dstStride) {
-        std::int32_t i = 0;
-        while (i < cols) {
-            while (i < cols && pixelWord(src + 3 * std::size_t(i)) == key)
-                ++i;
-            const std::int32_t start = i;
-            while (i < cols && pixelWord(src + 3 * std::size_t(i)) != key)
-                ++i;
-            if (i > start)
-                std::memcpy(dst + 3 * std::size_t(start), src + 3 * std::size_t(start),
-                            3 * std::size_t(i - start));
+        std::int32_t i = 0, runStart = 0;
+        for (; i + 16 <= cols; i += 16) {
+            const std::uint64_t keyed = keyedPixels16(src + 3 * std::size_t(i), pattern);
+            if (keyed == 0) continue;
+            copy(src, dst, runStart, i);
+            if (keyed != kAllKeyed)
+                for (std::int32_t j = 0; j < 16; ++j)
+                    if (!(keyed >> (3 * j) & 1)) copy(src, dst, i + j, i + j + 1);
+            runStart = i + 16;
         }
+        for (; i < cols; ++i) {
+            if (pixelWord(src + 3 * std::size_t(i)) != key) continue;
+            copy(src, dst, runStart, i);
+            runStart = i + 1;
+        }
+        copy(src, dst, runStart, cols);
     }
 }
 

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace harvesta {
 namespace {
 
@@ -76,6 +79,30 @@ TEST(DrawPicture, KeyModeSkipsExactlyTheKeyColour) {
     EXPECT_EQ(At(target, 0, 0), kBackground);
     EXPECT_EQ(At(target, 1, 0), (Rgb{255, 255, 254}));
     EXPECT_EQ(At(target, 2, 0), (Rgb{0, 255, 255}));
+}
+
+TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
+    // Rows long enough for the grouped test, with key pixels at group edges and in the tail.
+    TRGBPicture source = test::Patterned(53, 2);
+    source.KeyR = 1;
+    source.KeyG = 2;
+    source.KeyB = 3;
+    const int keyed[] = {0, 15, 16, 17, 31, 47, 48, 52};
+    for (int x : keyed) {
+        std::uint8_t* p = source.Row(1) + 3 * x;
+        p[0] = 3;
+        p[1] = 2;
+        p[2] = 1;
+    }
+    source.Row(0)[3 * 20 + 2] = 1; // (1, *, *): only red matches
+    source.Row(0)[3 * 20 + 1] = 2;
+    TRGBPicture target = test::Filled(60, 2, kBackground);
+    DrawPicture(1, 0, source, dmKey, target);
+    for (int x = 0; x < 53; ++x) {
+        const bool isKey = std::find(std::begin(keyed), std::end(keyed), x) != std::end(keyed);
+        EXPECT_EQ(At(target, x + 1, 1), isKey ? kBackground : At(source, x, 1)) << x;
+        EXPECT_EQ(At(target, x + 1, 0), At(source, x, 0)) << x;
+    }
 }
 
 TEST(DrawPicture, ByteModesCombineEveryByte) {
