@@ -59,7 +59,6 @@ void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
     alignas(16) std::uint8_t pattern[48];
     for (int i = 0; i < 48; ++i)
         pattern[i] = std::uint8_t(key >> (8 * (i % 3)));
-    constexpr std::uint64_t kAllKeyed = 0x249249249249ull;
 
     const auto copy = [](const std::uint8_t* s, std::uint8_t* t, std::int32_t from,
                          std::int32_t to) {
@@ -72,11 +71,12 @@ void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
         for (; i + 16 <= cols; i += 16) {
             const std::uint64_t keyed = keyedPixels16(src + 3 * std::size_t(i), pattern);
             if (keyed == 0) continue;
-            copy(src, dst, runStart, i);
-            if (keyed != kAllKeyed)
-                for (std::int32_t j = 0; j < 16; ++j)
-                    if (!(keyed >> (3 * j) & 1)) copy(src, dst, i + j, i + j + 1);
-            runStart = i + 16;
+            // Key pixels end the current run; opaque ones after them start the next.
+            for (std::int32_t j = 0; j < 16; ++j) {
+                if (!(keyed >> (3 * j) & 1)) continue;
+                copy(src, dst, runStart, i + j);
+                runStart = i + j + 1;
+            }
         }
         for (; i < cols; ++i) {
             if (pixelWord(src + 3 * std::size_t(i)) != key) continue;
