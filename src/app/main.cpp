@@ -3,6 +3,8 @@
 #include "assets/ResourceStore.h"
 #include "imaging/SetupFunctions.h"
 #include "platform/QtPlatform.h"
+#include "results/BestResultStore.h"
+#include "results/scores.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -263,7 +265,7 @@ void THarvestaForm::FormShow() {
     }
 }
 
-void THarvestaForm::SetWindows(QDialog* fontPreview, QDialog* about, QDialog* scores,
+void THarvestaForm::SetWindows(QDialog* fontPreview, QDialog* about, TfrmScores* scores,
                                QDialog* manual) {
     fontPreview_ = fontPreview;
     about_ = about;
@@ -434,9 +436,17 @@ void THarvestaForm::ShowYield() {
     }
 }
 
-void THarvestaForm::CheckBestResult(QObject*) {}
+void THarvestaForm::CheckBestResult(QObject*) {
+    if (!scores_) return;
+    std::array<QString, FruitKindCount> yield;
+    for (int k = 1; k <= FruitKindCount; ++k)
+        yield[k - 1] = yieldLabels_[k]->text();
+    harvesta::CheckBestResult(yield, *scores_);
+}
 
-void THarvestaForm::LoadBestResult() {}
+void THarvestaForm::LoadBestResult() {
+    if (scores_) harvesta::LoadBestResult(*scores_);
+}
 
 void THarvestaForm::InitBoardGraphics() {
     // The panel theme is global: the framed panels of the dialogs made later use it too.

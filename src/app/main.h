@@ -19,6 +19,10 @@ class QLabel;
 class QTimer;
 
 namespace harvesta {
+class TfrmScores;
+}
+
+namespace harvesta {
 
 enum TGameState : std::int32_t { gsPlaying = 1, gsGameOver = 2, gsPaused = 3, gsNotStarted = 4 };
 
@@ -58,7 +62,7 @@ class THarvestaForm : public QMainWindow {
     ~THarvestaForm() override;
 
     // The secondary windows the menu opens; the main window does not own them.
-    void SetWindows(QDialog* fontPreview, QDialog* about, QDialog* scores, QDialog* manual);
+    void SetWindows(QDialog* fontPreview, QDialog* about, TfrmScores* scores, QDialog* manual);
 
     // Handlers, named after the control and event; the Qt event overrides forward here.
     void FormKeyDown(QObject* sender, int key);
@@ -146,7 +150,8 @@ class THarvestaForm : public QMainWindow {
     QTimer* harvestaTimer_ = nullptr;
     QLabel* yieldLabels_[FruitKindCount + 1] = {};
     bool shownOnce_ = false;
-    QPointer<QDialog> fontPreview_, about_, scores_, manual_;
+    QPointer<QDialog> fontPreview_, about_, manual_;
+    QPointer<TfrmScores> scores_;
 };
 
 } // namespace harvesta

@@ -3,6 +3,7 @@
 
 #include "app/main.h"
 #include "platform/QtPlatform.h"
+#include "results/scores.h"
 #include "windows/Help_module.h"
 
 #include <QApplication>
@@ -14,8 +15,9 @@ int main(int argc, char* argv[]) {
 
     harvesta::THarvestaForm HarvestaForm;
     // The secondary windows belong to the main window and live as long as it does.
+    auto* frmScores = new harvesta::TfrmScores(&HarvestaForm);
     auto* hlpForm = new harvesta::ThlpForm(&HarvestaForm);
-    HarvestaForm.SetWindows(nullptr, nullptr, nullptr, hlpForm);
+    HarvestaForm.SetWindows(nullptr, nullptr, frmScores, hlpForm);
 
     HarvestaForm.show();
     return QApplication::exec();

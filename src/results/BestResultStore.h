@@ -1,0 +1,55 @@
+#pragma once
+// The best result: ten counts, one per fruit kind, kept in the per-user settings store and
+// shown in the best scores window's count labels.
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace harvesta {
+
+class TfrmScores;
+
+// The per-user key that holds "fruit1" .. "fruit10". On Windows the registry key
+// HKEY_CURRENT_USER\Software\Harvesta\Results; elsewhere the user's Harvesta.ini with the
+// values under Software/Harvesta/Results. A fresh accessor per call.
+class TResultsKey {
+  public:
+    enum class Mode { ReadOnly, ReadWrite };
+    explicit TResultsKey(Mode mode);
+    ~TResultsKey();
+
+    // Whether the key exists (reading) or can be written (writing).
+    bool IsOpen() const { return open_; }
+    // The stored value's string; nullopt when there is none; `wrongType` is set for a value
+    // that is not a string.
+    std::optional<QString> Read(const QString& name, bool& wrongType) const;
+    // Writes every value of the record and commits them together; false when nothing could
+    // be committed (the previous record then stays as it was).
+    bool WriteAll(const std::array<QString, 10>& values);
+
+  private:
+    std::unique_ptr<QSettings> settings_;
+    QString prefix_;
+    bool open_ = false;
+};
+
+// Reads one stored value of the open key, or the default when the key has none.
+QString ReadResultValue(const TResultsKey& key, const QString& name, const QString& fallback,
+                        bool& wrongType);
+
+// Copies the stored best result into the window's count labels. A missing key leaves them;
+// a value that is not a string stops the loading with "Invalid data type for '%s'".
+void LoadBestResult(TfrmScores& scores);
+
+// The game-over check: when the finished game's sum is not smaller than the best sum, stores
+// it, reloads it into the window and shows the window with the congratulation.
+void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores);
+
+// The text as a signed 32-bit decimal integer, or nullopt.
+std::optional<std::int32_t> ParseCount(const QString& text);
+
+} // namespace harvesta
