@@ -111,7 +111,7 @@ bool MakeContactSheet(const QString& dataDir, const QString& pngFile) {
         pics[block.name] = image;
     }
 
-    QImage sheet = NewImage(1320, 1640, QColor(214, 220, 228));
+    QImage sheet = NewImage(1320, 1360, QColor(214, 220, 228));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::TextAntialiasing);
     caption(p, QPointF(20, 34), "Harvesta artwork: every block of assets/data at 1:1", 22, true);
@@ -194,7 +194,6 @@ bool MakeContactSheet(const QString& dataDir, const QString& pngFile) {
     p.drawImage(1020, y3 + 180, pics["STOP_GRAY"]);
     p.drawImage(QRect(1060, y3 + 140, 96, 96), pics["STOP"]);
     p.drawImage(QRect(1160, y3 + 140, 96, 96), pics["STOP_GRAY"]);
-    p.drawImage(QRect(460, y3 + 280, 650, 494 / 2 * 2 / 2 * 1), pics["LOGO"].scaled(650, 247, Qt::IgnoreAspectRatio));
     p.end();
     return sheet.save(pngFile);
 }

@@ -39,7 +39,7 @@ void drawTileFace(QPainter& p, int size) {
     face.setColorAt(1.0, QColor(252, 208, 84));
     p.fillRect(QRectF(0, 0, s, s), face);
     // A box: light top and left edges, shaded bottom and right, a golden rim.
-    p.setPen(QPen(QColor(255, 250, 214), 1.6));
+    p.setPen(QPen(QColor(255, 248, 200), 1.6));
     p.drawLine(QPointF(1.8, 1.6), QPointF(s - 2, 1.6));
     p.drawLine(QPointF(1.6, 1.8), QPointF(1.6, s - 2));
     p.setPen(QPen(QColor(234, 176, 52), 1.6));
@@ -72,17 +72,22 @@ void cutTileCorners(QImage& image) {
 
 QImage FruitTile(Fruit fruit, int size) {
     QImage image = NewImage(size, size, Qt::white);
+    DrawTile(image, fruit);
+    NoWhiteInside(image, image.rect());
+    cutTileCorners(image);
+    return image;
+}
+
+void DrawTile(QImage& image, Fruit fruit) {
+    const int size = image.width();
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         drawTileFace(p, size);
-        const double m = size * 0.06;
+        const double m = std::max(size * 0.06, 2.6);
         Spot(p, QPointF(size * 0.5, size * 0.86), size * 0.3, size * 0.06, QColor(150, 90, 0, 45));
         DrawFruit(p, fruit, QRectF(m, m * 0.8, size - 2 * m, size - 2 * m));
     }
-    NoWhiteInside(image, image.rect());
-    cutTileCorners(image);
-    return image;
 }
 
 // ---- Framed gradient panels ---------------------------------------------------------------
@@ -196,7 +201,11 @@ QImage ScoresScreen() {
         const double cy = (a.y + b.y) / 2.0 + 8;
         const double size = 40;
         const QRectF box(a.x - 2 - size, cy - size / 2, size, size);
-        Spot(p, box.center(), 19.5, 19.5, QColor(255, 255, 225, 80));
+        QPainterPath plate;
+        plate.addEllipse(box.center(), 20.5, 20.5);
+        p.setPen(QPen(QColor(40, 120, 110, 120), 1.2));
+        p.setBrush(QColor(255, 252, 226, 175));
+        p.drawPath(plate);
         DrawFruit(p, static_cast<Fruit>(k), box);
     }
     p.end();
@@ -254,18 +263,34 @@ void drawPiece(QPainter& p, QPointF origin, double angle, const QPoint* cells, c
     p.translate(origin);
     p.rotate(angle);
     for (int i = 0; i < count; ++i) {
-        const QImage t = FruitTile(fruits[i], tile);
-        p.drawImage(QPointF(cells[i].x() * (tile + 1), cells[i].y() * (tile + 1)), t);
+        QImage t(tile, tile, QImage::Format_RGB32);
+        DrawTile(t, fruits[i]);
+        const QRectF at(cells[i].x() * (tile + 1), cells[i].y() * (tile + 1), tile, tile);
+        QPainterPath rounded;
+        rounded.addRoundedRect(at, 3, 3);
+        p.save();
+        p.setClipPath(rounded);
+        p.drawImage(at.topLeft(), t);
+        p.restore();
     }
     p.restore();
 }
 
-// Little speed marks above a falling piece.
-void fallMarks(QPainter& p, QPointF from, int count) {
+// A four-pointed twinkle.
+void sparkle(QPainter& p, QPointF at, double r, const QColor& colour) {
+    QPainterPath star;
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * std::numbers::pi / 4;
+        const double d = i % 2 == 0 ? r : r * 0.3;
+        const QPointF q = at + QPointF(d * std::cos(a), d * std::sin(a));
+        if (i == 0) star.moveTo(q);
+        else star.lineTo(q);
+    }
+    star.closeSubpath();
     p.save();
-    p.setPen(QPen(QColor(120, 190, 230), 3, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < count; ++i)
-        p.drawLine(from + QPointF(i * 14, (i % 2) * 4), from + QPointF(i * 14, (i % 2) * 4 - 10));
+    p.setPen(QPen(Darker(colour, 0.12), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPath(star);
     p.restore();
 }
 
@@ -339,8 +364,8 @@ void DrawLogo(QPainter& p) {
         Spot(p, c + QPointF(ex + 6, -3), 3.4, 3.8, QColor(250, 250, 250));
         Spot(p, c + QPointF(ex + 0.5, 6.5), 1.6, 1.6, QColor(250, 250, 250));
     }
-    Spot(p, c + QPointF(-44, 22), 11, 7, QColor(255, 110, 140, 150));
-    Spot(p, c + QPointF(44, 22), 11, 7, QColor(255, 110, 140, 150));
+    Spot(p, c + QPointF(-44, 22), 11, 7, QColor(255, 128, 160, 215));
+    Spot(p, c + QPointF(44, 22), 11, 7, QColor(255, 128, 160, 215));
     QPainterPath mouth(c + QPointF(-18, 24));
     mouth.cubicTo(c + QPointF(-14, 27), c + QPointF(14, 27), c + QPointF(18, 24));
     mouth.cubicTo(c + QPointF(15, 46), c + QPointF(-15, 46), c + QPointF(-18, 24));
@@ -361,7 +386,10 @@ void DrawLogo(QPainter& p) {
     const QPoint sCells[4] = {{1, 0}, {2, 0}, {0, 1}, {1, 1}};
     const Fruit sFruits[4] = {Fruit::Pear, Fruit::Tomato, Fruit::Peach, Fruit::Pineapple};
     drawPiece(p, QPointF(218, 26), 7, sCells, sFruits, 4);
-    fallMarks(p, QPointF(118, 20), 3);
+    sparkle(p, QPointF(112, 40), 9, QColor(255, 204, 0));
+    sparkle(p, QPointF(206, 24), 6.5, QColor(255, 120, 170));
+    sparkle(p, QPointF(96, 200), 6, QColor(70, 180, 255));
+    sparkle(p, QPointF(250, 182), 8, QColor(255, 204, 0));
 }
 
 QImage Logo() {

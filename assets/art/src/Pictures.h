@@ -21,6 +21,8 @@ struct PictureBlock {
 std::vector<PictureBlock> AllPictures();
 
 QImage FruitTile(Fruit fruit, int size);
+// The tile's face and fruit over the whole (square) image, corners not cut.
+void DrawTile(QImage& image, Fruit fruit);
 QImage CaptionPicture(const QString& text, int width, int height);
 QImage ScoresScreen();
 QImage StopCross(bool gray);
