@@ -231,3 +231,34 @@ TEST(DecodeBitmapBlock, AcceptsALastRowWithoutItsPaddingAndIgnoresTrailingBytes)
 
 } // namespace
 } // namespace harvesta
+
+namespace harvesta {
+namespace {
+
+TEST(LoadImage, ShippedPicturesLoadWithTheirSizesAndKeyColours) {
+    test::MessageRecorder recorder;
+    const struct {
+        const char* name;
+        int width, height;
+        Rgb key;
+    } shipped[] = {
+        {"apple", 52, 52, {255, 255, 255}},     {"watermelon", 52, 52, {255, 255, 255}},
+        {"tomato", 52, 52, {255, 255, 255}},    {"pause", 250, 79, {255, 255, 255}},
+        {"GameOver", 350, 79, {255, 255, 255}}, {"scoresScreen", 302, 301, {255, 255, 255}},
+        {"stop", 24, 24, {255, 0, 255}},        {"stop_gray", 24, 24, {255, 0, 255}},
+    };
+    TListOfImages images;
+    for (const auto& s : shipped) {
+        const TRGBPicture& p = *images.Items[std::size_t(images.LoadImage(s.name))];
+        EXPECT_EQ(p.Width, s.width) << s.name;
+        EXPECT_EQ(p.Height, s.height) << s.name;
+        EXPECT_EQ((Rgb{std::uint8_t(p.KeyR), std::uint8_t(p.KeyG), std::uint8_t(p.KeyB)}), s.key)
+            << s.name;
+    }
+    images.Scale = 1.4;
+    EXPECT_EQ(images.Items[std::size_t(images.LoadImage("APPLE"))]->Width, 37);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+} // namespace
+} // namespace harvesta
