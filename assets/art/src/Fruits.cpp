@@ -194,19 +194,17 @@ void pear(QPainter& p) {
     g.setColorAt(0.5, QColor(182, 218, 58));
     g.setColorAt(1.0, QColor(120, 170, 36));
     BodyWith(p, body, g, QColor(70, 100, 16));
-    Spot(p, QPointF(66, 80), 10, 9, QColor(240, 120, 60, 55));
+    Spot(p, QPointF(66, 78), 10, 9, QColor(255, 170, 90, 70));
     Gloss(p, QPointF(33, 70), 5.5, 11, 15);
     Leaf(p, QPointF(53, 12), QPointF(76, 9), 11);
 }
 
 void pineapple(QPainter& p) {
     // The crown first, so the body overlaps its base.
-    const QColor crown(56, 168, 70);
-    Leaf(p, QPointF(50, 40), QPointF(28, 14), 11, Darker(crown, 0.1));
-    Leaf(p, QPointF(50, 40), QPointF(72, 14), 11, Darker(crown, 0.1));
-    Leaf(p, QPointF(50, 40), QPointF(38, 4), 12, crown);
-    Leaf(p, QPointF(50, 40), QPointF(62, 4), 12, crown);
-    Leaf(p, QPointF(50, 42), QPointF(50, 1), 13, Lighter(crown, 0.1));
+    const QColor crown(84, 192, 72);
+    Leaf(p, QPointF(50, 40), QPointF(26, 16), 15, Darker(crown, 0.1));
+    Leaf(p, QPointF(50, 40), QPointF(74, 16), 15, Darker(crown, 0.1));
+    Leaf(p, QPointF(50, 42), QPointF(50, 2), 17, Lighter(crown, 0.12));
 
     QPainterPath body;
     body.addRoundedRect(QRectF(24, 34, 52, 63), 25, 29);
