@@ -10,7 +10,9 @@ namespace harvesta {
 namespace {
 
 // ASCII only: the names are identifiers, and the locale must not change what they match.
-char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return upperAscii(x) == upperAscii(y); });
@@ -37,6 +39,8 @@ ScopedTestResource::ScopedTestResource(std::string name, std::vector<std::uint8_
     testBlocks()[name_] = std::move(bytes);
 }
 
-ScopedTestResource::~ScopedTestResource() { testBlocks().erase(name_); }
+ScopedTestResource::~ScopedTestResource() {
+    testBlocks().erase(name_);
+}
 
 } // namespace harvesta

@@ -8,7 +8,9 @@
 
 namespace harvesta {
 
-void TMemoryStream::SetSize(std::size_t size) { bytes_.resize(size); }
+void TMemoryStream::SetSize(std::size_t size) {
+    bytes_.resize(size);
+}
 
 void TMemoryStream::Clear() {
     bytes_.clear();

@@ -8,10 +8,10 @@ namespace harvesta {
 namespace {
 
 // Every name the game passes, spelled as its callers spell it (Parts 2.1, 2.2, 4.2, 5.1, 5.2).
-const char* const kCallerNames[] = {
-    "apple", "watermelon", "lemon",    "cherry",       "orange",   "peach",
-    "pear",  "pineapple",  "pumpkin",  "tomato",       "pause",    "GameOver",
-    "scoresScreen",        "iconmain", "stop",         "stop_gray", "help_file"};
+const char* const kCallerNames[] = {"apple",     "watermelon", "lemon",        "cherry",   "orange",
+                                    "peach",     "pear",       "pineapple",    "pumpkin",  "tomato",
+                                    "pause",     "GameOver",   "scoresScreen", "iconmain", "stop",
+                                    "stop_gray", "help_file"};
 
 std::string upper(std::string s) {
     for (char& c : s)

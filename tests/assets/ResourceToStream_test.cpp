@@ -29,7 +29,8 @@ std::vector<std::uint8_t> bytesOf(std::span<const std::uint8_t> span) {
 
 std::vector<std::uint8_t> patternBlock(std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
     return bytes;
 }
 

@@ -78,12 +78,12 @@ struct CatalogueEntry {
 
 // Part 6.1's table, and the two pictures of the window layouts.
 constexpr CatalogueEntry kPictures[] = {
-    {"APPLE", 52, 52, 54},         {"WATERMELON", 52, 52, 64}, {"LEMON", 52, 52, 64},
-    {"CHERRY", 52, 52, 64},        {"ORANGE", 52, 52, 54},     {"PEACH", 52, 52, 54},
-    {"PEAR", 52, 52, 64},          {"PINEAPPLE", 52, 52, 64},  {"PUMPKIN", 52, 52, 64},
-    {"TOMATO", 52, 52, 64},        {"PAUSE", 250, 79, 54},     {"GAMEOVER", 350, 79, 54},
-    {"SCORESSCREEN", 302, 301, 54}, {"ICONMAIN", 32, 32, 54},  {"STOP", 24, 24, 54},
-    {"STOP_GRAY", 24, 24, 54},     {"LOGO", 325, 247, 54},     {"OKGLYPH", 81, 76, 54}};
+    {"APPLE", 52, 52, 54},          {"WATERMELON", 52, 52, 64}, {"LEMON", 52, 52, 64},
+    {"CHERRY", 52, 52, 64},         {"ORANGE", 52, 52, 54},     {"PEACH", 52, 52, 54},
+    {"PEAR", 52, 52, 64},           {"PINEAPPLE", 52, 52, 64},  {"PUMPKIN", 52, 52, 64},
+    {"TOMATO", 52, 52, 64},         {"PAUSE", 250, 79, 54},     {"GAMEOVER", 350, 79, 54},
+    {"SCORESSCREEN", 302, 301, 54}, {"ICONMAIN", 32, 32, 54},   {"STOP", 24, 24, 54},
+    {"STOP_GRAY", 24, 24, 54},      {"LOGO", 325, 247, 54},     {"OKGLYPH", 81, 76, 54}};
 constexpr const char* kFruits[] = {"APPLE", "WATERMELON", "LEMON",     "CHERRY",  "ORANGE",
                                    "PEACH", "PEAR",       "PINEAPPLE", "PUMPKIN", "TOMATO"};
 
@@ -131,7 +131,8 @@ TEST(ShippedAssets, TheTableHoldsExactlyTheCommittedFiles) {
         }()) << "names are stored upper case";
     }
     EXPECT_EQ(files, table);
-    for (const auto& entry : kPictures) EXPECT_TRUE(files.contains(entry.name)) << entry.name;
+    for (const auto& entry : kPictures)
+        EXPECT_TRUE(files.contains(entry.name)) << entry.name;
     EXPECT_TRUE(files.contains("HELP_FILE"));
 }
 
@@ -197,7 +198,8 @@ void expectTileRules(const Picture& p) {
     EXPECT_EQ(white, 12) << "three white pixels in each corner";
     // Inside the corners, the rim of the tile is yellow all round.
     for (int i = 3; i < n - 3; ++i)
-        for (Rgb c : {p.at(i, 0), p.at(i, n - 1), p.at(0, i), p.at(n - 1, i), p.at(i, 1), p.at(1, i)}) {
+        for (Rgb c :
+             {p.at(i, 0), p.at(i, n - 1), p.at(0, i), p.at(n - 1, i), p.at(i, 1), p.at(1, i)}) {
             EXPECT_TRUE(c.r >= 180 && c.g >= 120 && c.r >= c.g && c.g >= c.b + 30)
                 << "not yellow: " << c;
         }
@@ -234,7 +236,8 @@ TEST(ShippedAssets, NoTwoFruitTilesLookAlike) {
             const Picture b = load(kFruits[j]);
             int differing = 0;
             for (int y = 0; y < 52; ++y)
-                for (int x = 0; x < 52; ++x) differing += distance(a.at(x, y), b.at(x, y)) > 40;
+                for (int x = 0; x < 52; ++x)
+                    differing += distance(a.at(x, y), b.at(x, y)) > 40;
             EXPECT_GT(differing, 400) << kFruits[i] << " and " << kFruits[j];
         }
 }
@@ -307,7 +310,8 @@ void expectPanelRules(const Picture& p, const Panel& panel) {
 int blackPixels(const Picture& p) {
     int n = 0;
     for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) n += std::max({p.at(x, y).r, p.at(x, y).g, p.at(x, y).b}) < 40;
+        for (int x = 0; x < p.width; ++x)
+            n += std::max({p.at(x, y).r, p.at(x, y).g, p.at(x, y).b}) < 40;
     return n;
 }
 
@@ -327,10 +331,10 @@ TEST(ShippedAssets, GameOverIsAFramedPanelWithBlackLettersAndAWhiteLeftColumn) {
 struct Spot {
     int x, y;
 };
-constexpr Spot kMainWindowLabels[10] = {{94 - 15, 44 - 3},  {94 - 15, 88 - 3},  {94 - 15, 141 - 3},
-                                        {94 - 15, 194 - 3}, {94 - 15, 241 - 3}, {224 - 15, 41 - 3},
-                                        {224 - 15, 92 - 3}, {224 - 15, 141 - 3}, {224 - 15, 188 - 3},
-                                        {224 - 15, 241 - 3}};
+constexpr Spot kMainWindowLabels[10] = {
+    {94 - 15, 44 - 3},   {94 - 15, 88 - 3},  {94 - 15, 141 - 3}, {94 - 15, 194 - 3},
+    {94 - 15, 241 - 3},  {224 - 15, 41 - 3}, {224 - 15, 92 - 3}, {224 - 15, 141 - 3},
+    {224 - 15, 188 - 3}, {224 - 15, 241 - 3}};
 constexpr Spot kScoresWindowLabels[10] = {
     {137 - 58, 97 - 53},  {137 - 58, 141 - 53}, {137 - 58, 194 - 53}, {137 - 58, 247 - 53},
     {137 - 58, 291 - 53}, {267 - 58, 94 - 53},  {267 - 58, 145 - 53}, {267 - 58, 195 - 53},
@@ -368,7 +372,8 @@ void expectCrossOnMagenta(const Picture& p) {
     EXPECT_EQ(p.topLeft(), kMagenta) << "the image list's key colour";
     EXPECT_EQ(p.at(0, p.height - 1), kMagenta) << "the picture control's see-through colour";
     for (int i = 0; i < 24; ++i)
-        for (Rgb c : {p.at(i, 0), p.at(i, 23), p.at(0, i), p.at(23, i)}) EXPECT_EQ(c, kMagenta);
+        for (Rgb c : {p.at(i, 0), p.at(i, 23), p.at(0, i), p.at(23, i)})
+            EXPECT_EQ(c, kMagenta);
     // The cross: the middle and the four arms; and no pixel close to magenta, so nothing of
     // the cross disappears and no pink fringe is left when magenta is taken out.
     for (auto [x, y] : {std::pair{12, 12}, {11, 11}, {6, 6}, {17, 6}, {6, 17}, {17, 17}})
@@ -463,7 +468,8 @@ TEST(ShippedAssets, TheOkGlyphIsASmallLogoOnALightBackground) {
     }
     int drawn = 0;
     for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) drawn += p.at(x, y) != key;
+        for (int x = 0; x < p.width; ++x)
+            drawn += p.at(x, y) != key;
     EXPECT_GT(drawn, 1500);
 }
 
@@ -496,11 +502,12 @@ TEST(ShippedAssets, TheManualPageHasTheSizeAndLineEndsOfTheReference) {
 TEST(ShippedAssets, TheManualPageSaysWhatTheOutlineAsks) {
     const std::string page = helpPage();
     for (const char* text :
-         {"charset=windows-1252", "Content-Language\" content=\"en-us\"", "<title>Cropstack</title>",
-          "Times New Roman", ">Harvesta</h1>",
+         {"charset=windows-1252", "Content-Language\" content=\"en-us\"",
+          "<title>Cropstack</title>", "Times New Roman", ">Harvesta</h1>",
           "<p align=\"left\">&nbsp;&nbsp;&nbsp;&nbsp;Cropstack is a funny logic game for young "
           "children.</p>",
-          "fruit factory", "Just use left, right, down and return keys for manipulate boxes "
+          "fruit factory",
+          "Just use left, right, down and return keys for manipulate boxes "
           "movements.<br>",
           "Enjoy this beautiful game and get a lot of fun."})
         EXPECT_NE(page.find(text), std::string::npos) << text;

@@ -12,16 +12,20 @@ void put16(QByteArray& out, int offset, std::uint16_t v) {
 }
 
 void put32(QByteArray& out, int offset, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[offset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        out[offset + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 std::uint32_t get32(const QByteArray& in, int offset) {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(in[offset + i]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(in[offset + i]);
     return v;
 }
 
-int rowBytes(int width) { return (width * 3 + 3) / 4 * 4; }
+int rowBytes(int width) {
+    return (width * 3 + 3) / 4 * 4;
+}
 
 } // namespace
 
@@ -67,8 +71,7 @@ QImage DecodeBmp(const QByteArray& bytes) {
     const int offset = static_cast<int>(get32(bytes, 10));
     const int w = static_cast<int>(get32(bytes, 18));
     const int h = static_cast<int>(get32(bytes, 22));
-    if (w <= 0 || h <= 0 || offset + static_cast<qint64>(rowBytes(w)) * h > bytes.size())
-        return {};
+    if (w <= 0 || h <= 0 || offset + static_cast<qint64>(rowBytes(w)) * h > bytes.size()) return {};
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(h - 1 - y));

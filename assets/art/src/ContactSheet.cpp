@@ -56,8 +56,7 @@ void caption(QPainter& p, QPointF at, const QString& text, int size = 13, bool b
     p.drawText(at, text);
 }
 
-QImage board(const QMap<QString, QImage>& pics, double scale, int rows, int overlay,
-             quint32 seed) {
+QImage board(const QMap<QString, QImage>& pics, double scale, int rows, int overlay, quint32 seed) {
     const int width = static_cast<int>(480 / scale);
     const int cell = width / 9;
     QImage out = NewImage(width, rows * cell - 3, Qt::white);
@@ -69,7 +68,8 @@ QImage board(const QMap<QString, QImage>& pics, double scale, int rows, int over
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < 9; ++c) {
             const int height = rows - 1 - r;
-            if (height > 3 + static_cast<int>(random.bounded(3)) && random.bounded(3) != 0) continue;
+            if (height > 3 + static_cast<int>(random.bounded(3)) && random.bounded(3) != 0)
+                continue;
             if (random.bounded(9) == 0) continue;
             const QImage& t = tiles[1 + random.bounded(kFruitCount)];
             QPainter(&out).drawImage(c * cell + 2, r * cell, t);
@@ -168,7 +168,8 @@ bool MakeContactSheet(const QString& dataDir, const QString& pngFile) {
     p.drawImage(20, y2 + 210, scores);
 
     const int y3 = 1060;
-    caption(p, QPointF(460, y3 - 8), "LOGO on white, OKGLYPH on a button, ICONMAIN, STOP, STOP_GRAY");
+    caption(p, QPointF(460, y3 - 8),
+            "LOGO on white, OKGLYPH on a button, ICONMAIN, STOP, STOP_GRAY");
     QImage logoOnWhite = NewImage(345, 267, Qt::white);
     QPainter(&logoOnWhite).drawImage(10, 10, pics["LOGO"]);
     p.drawImage(460, y3, logoOnWhite);

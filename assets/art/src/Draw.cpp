@@ -17,8 +17,12 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                   lerp(a.alpha(), b.alpha()));
 }
 
-QColor Darker(const QColor& c, double t) { return Mix(c, QColor(0, 0, 0, c.alpha()), t); }
-QColor Lighter(const QColor& c, double t) { return Mix(c, QColor(255, 255, 255, c.alpha()), t); }
+QColor Darker(const QColor& c, double t) {
+    return Mix(c, QColor(0, 0, 0, c.alpha()), t);
+}
+QColor Lighter(const QColor& c, double t) {
+    return Mix(c, QColor(255, 255, 255, c.alpha()), t);
+}
 
 void BodyWith(QPainter& p, const QPainterPath& shape, const QBrush& fill, const QColor& outline) {
     p.save();

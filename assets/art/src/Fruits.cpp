@@ -72,8 +72,13 @@ void watermelon(QPainter& p) {
     p.setPen(QPen(QColor(20, 78, 24), kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(slice(45));
     // Seeds: dark drops pointing to the middle of the cut.
-    for (auto [a, r] : {std::pair{200.0, 22.0}, {236.0, 24.0}, {270.0, 21.0}, {304.0, 24.0},
-                        {340.0, 22.0}, {250.0, 11.0}, {290.0, 11.0}}) {
+    for (auto [a, r] : {std::pair{200.0, 22.0},
+                        {236.0, 24.0},
+                        {270.0, 21.0},
+                        {304.0, 24.0},
+                        {340.0, 22.0},
+                        {250.0, 11.0},
+                        {290.0, 11.0}}) {
         const double rad = a * std::numbers::pi / 180;
         const QPointF at = c + QPointF(std::cos(rad), -std::sin(rad)) * r;
         p.save();
@@ -109,8 +114,12 @@ void lemon(QPainter& p) {
     body.closeSubpath();
     Body(p, body, QColor(255, 222, 30), QColor(150, 104, 0));
     // Pores of the peel.
-    for (auto [x, y] : {std::pair{60.0, 62.0}, {70.0, 55.0}, {46.0, 68.0}, {74.0, 65.0},
-                        {58.0, 72.0}, {36.0, 62.0}})
+    for (auto [x, y] : {std::pair{60.0, 62.0},
+                        {70.0, 55.0},
+                        {46.0, 68.0},
+                        {74.0, 65.0},
+                        {58.0, 72.0},
+                        {36.0, 62.0}})
         Spot(p, QPointF(x, y), 1.3, 1.3, QColor(214, 165, 0, 170));
     Gloss(p, QPointF(36, 38), 6, 13, 70);
     p.restore();
@@ -141,8 +150,14 @@ void orange(QPainter& p) {
     QPainterPath body;
     body.addEllipse(QPointF(50, 56), 38, 37);
     Body(p, body, QColor(255, 146, 12), QColor(165, 72, 0));
-    for (auto [x, y] : {std::pair{62.0, 70.0}, {72.0, 58.0}, {50.0, 80.0}, {68.0, 82.0},
-                        {76.0, 72.0}, {40.0, 70.0}, {58.0, 52.0}, {30.0, 80.0}})
+    for (auto [x, y] : {std::pair{62.0, 70.0},
+                        {72.0, 58.0},
+                        {50.0, 80.0},
+                        {68.0, 82.0},
+                        {76.0, 72.0},
+                        {40.0, 70.0},
+                        {58.0, 52.0},
+                        {30.0, 80.0}})
         Spot(p, QPointF(x, y), 1.5, 1.5, QColor(214, 105, 0, 170));
     Gloss(p, QPointF(32, 40), 7, 12, 40);
     // The stem end with its little leaf.
@@ -268,8 +283,10 @@ void tomato(QPainter& p) {
         const double a = -std::numbers::pi / 2 + i * std::numbers::pi / points;
         const double r = i % 2 == 0 ? 21 : 7;
         const QPointF at(50 + r * std::cos(a) * 1.15, 32 + r * std::sin(a) * 0.62);
-        if (i == 0) star.moveTo(at);
-        else star.lineTo(at);
+        if (i == 0)
+            star.moveTo(at);
+        else
+            star.lineTo(at);
     }
     star.closeSubpath();
     QLinearGradient g(40, 24, 60, 40);
@@ -284,8 +301,9 @@ void tomato(QPainter& p) {
 } // namespace
 
 const char* FruitName(Fruit fruit) {
-    static const char* const names[] = {"",      "APPLE", "WATERMELON", "LEMON",   "CHERRY", "ORANGE",
-                                        "PEACH", "PEAR",  "PINEAPPLE",  "PUMPKIN", "TOMATO"};
+    static const char* const names[] = {"",          "APPLE",   "WATERMELON", "LEMON",
+                                        "CHERRY",    "ORANGE",  "PEACH",      "PEAR",
+                                        "PINEAPPLE", "PUMPKIN", "TOMATO"};
     return names[static_cast<int>(fruit)];
 }
 

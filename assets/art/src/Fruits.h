@@ -6,7 +6,18 @@
 
 namespace harvesta::art {
 
-enum class Fruit { Apple = 1, Watermelon, Lemon, Cherry, Orange, Peach, Pear, Pineapple, Pumpkin, Tomato };
+enum class Fruit {
+    Apple = 1,
+    Watermelon,
+    Lemon,
+    Cherry,
+    Orange,
+    Peach,
+    Pear,
+    Pineapple,
+    Pumpkin,
+    Tomato
+};
 inline constexpr int kFruitCount = 10;
 
 // Block name of the fruit's tile ("APPLE" ...).

@@ -11,11 +11,10 @@
 
 namespace harvesta::art {
 
-const LabelSpot kMainWindowLabels[10] = {{79, 41},  {79, 85},  {79, 138},  {79, 191},
-                                         {79, 238}, {209, 38}, {209, 89},  {209, 138},
-                                         {209, 185}, {209, 238}};
-const LabelSpot kScoresWindowLabels[10] = {{79, 44},  {79, 88},  {79, 141},  {79, 194},
-                                           {79, 238}, {209, 41}, {209, 92},  {209, 142},
+const LabelSpot kMainWindowLabels[10] = {{79, 41},  {79, 85},  {79, 138},  {79, 191},  {79, 238},
+                                         {209, 38}, {209, 89}, {209, 138}, {209, 185}, {209, 238}};
+const LabelSpot kScoresWindowLabels[10] = {{79, 44},   {79, 88},  {79, 141}, {79, 194},
+                                           {79, 238},  {209, 41}, {209, 92}, {209, 142},
                                            {209, 188}, {209, 241}};
 
 namespace {
@@ -28,7 +27,9 @@ const QColor kOlive(143, 143, 53);
 
 // Pure white is the see-through colour of the tiles' corners and of the panels' surroundings;
 // inside a drawing it would be a hole.
-void NoWhiteInside(QImage& image, QRect area) { ReplaceColour(image, kWhite, kNearWhite, area); }
+void NoWhiteInside(QImage& image, QRect area) {
+    ReplaceColour(image, kWhite, kNearWhite, area);
+}
 
 // ---- Fruit tiles --------------------------------------------------------------------------
 
@@ -117,7 +118,9 @@ QColor diagonalGradient(const QRectF& r, QPointF at, const QColor& c1, const QCo
     } else {
         wm = u - v, w2 = v, w1 = 1 - u;
     }
-    auto ch = [&](int a, int b, int m) { return std::clamp(int(a * w1 + b * w2 + m * wm + 0.5), 0, 255); };
+    auto ch = [&](int a, int b, int m) {
+        return std::clamp(int(a * w1 + b * w2 + m * wm + 0.5), 0, 255);
+    };
     return QColor(ch(c1.red(), c2.red(), mid.red()), ch(c1.green(), c2.green(), mid.green()),
                   ch(c1.blue(), c2.blue(), mid.blue()));
 }
@@ -283,8 +286,10 @@ void sparkle(QPainter& p, QPointF at, double r, const QColor& colour) {
         const double a = i * std::numbers::pi / 4;
         const double d = i % 2 == 0 ? r : r * 0.3;
         const QPointF q = at + QPointF(d * std::cos(a), d * std::sin(a));
-        if (i == 0) star.moveTo(q);
-        else star.lineTo(q);
+        if (i == 0)
+            star.moveTo(q);
+        else
+            star.lineTo(q);
     }
     star.closeSubpath();
     p.save();
@@ -337,8 +342,10 @@ void DrawLogo(QPainter& p) {
             const double t = -std::numbers::pi / 2 + i * std::numbers::pi / 40;
             const double wave = 3.2 * std::sin(i * 1.6);
             const QPointF at(c.x() + (r * k + wave) * std::cos(t), c.y() + r * std::sin(t));
-            if (i == 0) stripe.moveTo(at);
-            else stripe.lineTo(at);
+            if (i == 0)
+                stripe.moveTo(at);
+            else
+                stripe.lineTo(at);
         }
         p.drawPath(stripe);
     }
