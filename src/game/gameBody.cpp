@@ -34,7 +34,9 @@ constexpr ShapeCells kShapes[8] = {
 
 } // namespace
 
-void RandomizeGame(std::uint64_t seed) { generator().seed(seed); }
+void RandomizeGame(std::uint64_t seed) {
+    generator().seed(seed);
+}
 
 std::int32_t GameRandom(std::int32_t n) {
     std::uniform_int_distribution<std::int32_t> pick(0, n - 1);
@@ -50,7 +52,8 @@ THarvestaEngine::THarvestaEngine() {
 }
 
 void THarvestaEngine::ResetField() {
-    for (auto& count : Yield) count = 0;
+    for (auto& count : Yield)
+        count = 0;
     for (std::int32_t c = 1; c <= ColCount; ++c)
         for (std::int32_t r = 1; r <= RowCount; ++r)
             Field[c][r] = (c == 1 || c == ColCount || r == 1 || r == RowCount) ? 1 : 0;
@@ -69,7 +72,8 @@ void THarvestaEngine::SetPieceType(std::int32_t type) {
     PieceType = type;
     ClearPiece();
     const ShapeCells& shape = kShapes[type];
-    for (int k = 0; k < shape.count; ++k) Piece[shape.cells[k][0]][shape.cells[k][1]] = 1;
+    for (int k = 0; k < shape.count; ++k)
+        Piece[shape.cells[k][0]][shape.cells[k][1]] = 1;
     // Every filled cell draws its own fruit; a draw of 0 counts as an apple, so apples come
     // twice as often as each other kind.
     for (int i = 1; i <= 3; ++i)
@@ -82,7 +86,8 @@ void THarvestaEngine::SetPieceType(std::int32_t type) {
 
 void THarvestaEngine::ClearPiece() {
     for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) Piece[i][j] = 0;
+        for (int j = 1; j <= 3; ++j)
+            Piece[i][j] = 0;
 }
 
 bool THarvestaEngine::PieceFits(std::int32_t x, std::int32_t y) const {
@@ -101,7 +106,8 @@ void THarvestaEngine::PlacePiece(std::int32_t x, std::int32_t y, bool stamp) {
 void THarvestaEngine::Rotate() {
     std::uint8_t old[4][4];
     for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) old[i][j] = Piece[i][j];
+        for (int j = 1; j <= 3; ++j)
+            old[i][j] = Piece[i][j];
     // A quarter turn counter-clockwise on screen: the right edge goes to the top.
     Piece[2][1] = old[3][2];
     Piece[3][2] = old[2][3];
@@ -113,7 +119,8 @@ void THarvestaEngine::Rotate() {
     Piece[1][3] = old[1][1];
     if (!PieceFits(PosX, PosY))
         for (int i = 1; i <= 3; ++i)
-            for (int j = 1; j <= 3; ++j) Piece[i][j] = old[i][j];
+            for (int j = 1; j <= 3; ++j)
+                Piece[i][j] = old[i][j];
 }
 
 void THarvestaEngine::RemoveFullRows() {
@@ -131,7 +138,8 @@ void THarvestaEngine::RemoveFullRows() {
         if (full) {
             for (std::int32_t c = 2; c <= ColCount - 1; ++c) {
                 Yield[Field[c][r]] += 1;
-                for (std::int32_t m = r; m >= 3; --m) Field[c][m] = Field[c][m - 1];
+                for (std::int32_t m = r; m >= 3; --m)
+                    Field[c][m] = Field[c][m - 1];
                 Field[c][2] = 0;
             }
             // The row that has just moved down into r is tested next.

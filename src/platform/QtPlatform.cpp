@@ -1,9 +1,9 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -68,7 +68,9 @@ int PrimaryScreenWidth() {
     return screen ? screen->geometry().width() : 1024;
 }
 
-void SetScreenWidthOverride(std::optional<int> width) { screenWidthOverride() = width; }
+void SetScreenWidthOverride(std::optional<int> width) {
+    screenWidthOverride() = width;
+}
 
 void OpenUrl(const QUrl& url) {
     if (auto& opener = urlOpener()) return opener(url);

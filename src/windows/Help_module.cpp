@@ -30,8 +30,9 @@ QString decodeCp1252(std::span<const std::uint8_t> bytes) {
 
 QString DecodeHtmlPage(std::span<const std::uint8_t> bytes) {
     // The declaration sits in the head; the head is plain ASCII whatever the page's set.
-    const QString head = QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()),
-                                             static_cast<qsizetype>(std::min<std::size_t>(bytes.size(), 2048)));
+    const QString head =
+        QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()),
+                            static_cast<qsizetype>(std::min<std::size_t>(bytes.size(), 2048)));
     static const QRegularExpression charset(R"(charset\s*=\s*["']?([A-Za-z0-9_\-:.]+))",
                                             QRegularExpression::CaseInsensitiveOption);
     const QString declared = charset.match(head).captured(1).toLower();
@@ -63,7 +64,9 @@ ThlpForm::ThlpForm(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
     FormCreate();
 }
 
-void ThlpForm::FormCreate() { LoadHelpFile("help_file"); }
+void ThlpForm::FormCreate() {
+    LoadHelpFile("help_file");
+}
 
 void ThlpForm::LoadHelpFile(const char* name) {
     // The stream lives only while the page is loaded; the view keeps its own document.

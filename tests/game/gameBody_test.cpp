@@ -13,19 +13,22 @@ using Matrix = std::array<std::array<std::uint8_t, 4>, 4>;
 Matrix copyPiece(const THarvestaEngine& e) {
     Matrix m{};
     for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) m[i][j] = e.Piece[i][j];
+        for (int j = 1; j <= 3; ++j)
+            m[i][j] = e.Piece[i][j];
     return m;
 }
 
 int filledCount(const THarvestaEngine& e) {
     int n = 0;
     for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) n += e.Piece[i][j] != 0;
+        for (int j = 1; j <= 3; ++j)
+            n += e.Piece[i][j] != 0;
     return n;
 }
 
 void fillRow(THarvestaEngine& e, int row, std::uint8_t kind) {
-    for (int c = 2; c <= 10; ++c) e.Field[c][row] = kind;
+    for (int c = 2; c <= 10; ++c)
+        e.Field[c][row] = kind;
 }
 
 class Engine : public ::testing::Test {
@@ -51,7 +54,8 @@ TEST_F(Engine, ResetWritesWallsEmptiesInsideAndZeroesYield) {
             inner += !wall;
         }
     EXPECT_EQ(inner, 144);
-    for (int k = 1; k <= 10; ++k) EXPECT_EQ(e.Yield[k], 0);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(e.Yield[k], 0);
 }
 
 TEST_F(Engine, SpawnPositionsPutEveryShapeTopRowAtRowTwoWithinColumnsFiveToSeven) {
@@ -86,7 +90,8 @@ TEST_F(Engine, NewPieceSetsSpawnPositionByShape) {
         EXPECT_EQ(e.PosX, e.PieceType == 1 ? 5 : 6);
         EXPECT_EQ(e.PosY, e.PieceType == 3 ? 1 : 2);
     }
-    for (int t = 1; t <= 7; ++t) EXPECT_TRUE(seen[t]) << t;
+    for (int t = 1; t <= 7; ++t)
+        EXPECT_TRUE(seen[t]) << t;
 }
 
 TEST_F(Engine, FruitKindsAreInRangeAndApplesComeTwiceAsOften) {
@@ -165,11 +170,12 @@ TEST_F(Engine, PieceCollidesWithItselfWhileWrittenIntoTheField) {
     e.TakePiece();
     EXPECT_TRUE(e.PieceFits(6, 2));
     for (int c = 2; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r) EXPECT_EQ(e.Field[c][r], 0);
+        for (int r = 2; r <= 17; ++r)
+            EXPECT_EQ(e.Field[c][r], 0);
 }
 
 TEST_F(Engine, PieceStopsAtFloorAndWalls) {
-    e.SetPieceType(6); // rows offsets 1..3 in the centre column
+    e.SetPieceType(6);                // rows offsets 1..3 in the centre column
     EXPECT_TRUE(e.PieceFits(6, 15));  // covers rows 15..17
     EXPECT_FALSE(e.PieceFits(6, 16)); // would cover the floor row
     EXPECT_TRUE(e.PieceFits(2, 8));
@@ -205,19 +211,24 @@ TEST_F(Engine, SeparatedFullRowsAreRemovedEachOnce) {
     EXPECT_EQ(e.Field[4][17], fkCherry);
     EXPECT_EQ(e.Field[7][16], fkPeach);
     int sum = 0;
-    for (int k = 1; k <= 10; ++k) sum += e.Yield[k];
+    for (int k = 1; k <= 10; ++k)
+        sum += e.Yield[k];
     EXPECT_EQ(sum, 18);
 }
 
 TEST_F(Engine, FullTopRowIsRemovedOnceAndLeavesItEmpty) {
-    for (int r = 2; r <= 17; ++r) fillRow(e, r, static_cast<std::uint8_t>(1 + r % 10));
+    for (int r = 2; r <= 17; ++r)
+        fillRow(e, r, static_cast<std::uint8_t>(1 + r % 10));
     e.RemoveFullRows();
     int sum = 0;
-    for (int k = 1; k <= 10; ++k) sum += e.Yield[k];
+    for (int k = 1; k <= 10; ++k)
+        sum += e.Yield[k];
     EXPECT_EQ(sum, 16 * 9);
     for (int c = 2; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r) EXPECT_EQ(e.Field[c][r], 0);
-    for (int c = 1; c <= 11; ++c) EXPECT_EQ(e.Field[c][1], 1); // ceiling untouched
+        for (int r = 2; r <= 17; ++r)
+            EXPECT_EQ(e.Field[c][r], 0);
+    for (int c = 1; c <= 11; ++c)
+        EXPECT_EQ(e.Field[c][1], 1); // ceiling untouched
 }
 
 TEST_F(Engine, FullRowAboveAnEmptyRowStays) {

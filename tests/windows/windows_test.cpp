@@ -4,8 +4,8 @@
 #include "platform/QtPlatform.h"
 #include "windows/Help_module.h"
 
-#include <QTextBrowser>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace harvesta;
@@ -29,8 +29,8 @@ class WindowsTest : public QObject {
         const std::string cp1252 =
             "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=windows-1252\"></head><body>\x93quoted\x94 \x80 caf\xe9</body></html>";
-        const QString text = DecodeHtmlPage(
-            {reinterpret_cast<const std::uint8_t*>(cp1252.data()), cp1252.size()});
+        const QString text =
+            DecodeHtmlPage({reinterpret_cast<const std::uint8_t*>(cp1252.data()), cp1252.size()});
         QVERIFY(text.contains(QString::fromUtf8("“quoted” € café")));
         const std::string utf8 =
             "<html><head><meta charset=\"utf-8\"></head><body>caf\xc3\xa9</body></html>";
