@@ -4,6 +4,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -195,7 +196,13 @@ void TForm1::DrawCaption(TImage* image, const QString& text, int left, int top) 
     image->SetPicture(imgEmpty->Picture());
     QImage picture = image->Picture();
     if (picture.isNull()) {
-        picture = QImage(image->size(), QImage::Format_RGB32);
+        // 280 x 105, grown when the font needs more: a caption is never cut off.
+        const QFontMetrics metrics = fontMetrics();
+        const int textWidth =
+            std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+        const QSize size(std::max(kImageWidth, 15 + textWidth + 2),
+                         std::max(kImageHeight, 15 + metrics.height() + 2));
+        picture = QImage(size, QImage::Format_RGB32);
         picture.fill(Qt::white);
     }
     // Points become pixels as they do on the window.
@@ -211,7 +218,7 @@ void TForm1::DrawCaption(TImage* image, const QString& text, int left, int top) 
         painter.drawText(QPointF(15, 15 + painter.fontMetrics().ascent()), text);
     }
     image->SetPicture(picture, fontColor_);
-    image->move(left, top);
+    image->setGeometry(left, top, picture.width(), picture.height());
 }
 
 void TForm1::Button1Click() {

@@ -122,6 +122,12 @@ class Unit1Test : public QObject {
         const QImage tab = form.Image1->Picture();
         QCOMPARE(tab.size(), QSize(280, 105));
         QVERIFY(!inkOf(tab).isEmpty());
+        // "Game over!" is wider than 280 pixels in most faces: its picture grows to hold it.
+        const QImage gameOver = form.Image4->Picture();
+        QVERIFY(gameOver.width() >= 280 && gameOver.height() >= 105);
+        QCOMPARE(form.Image4->size(), gameOver.size());
+        for (const QPoint& p : inkOf(gameOver))
+            QVERIFY(p.x() < gameOver.width() - 1 && p.y() < gameOver.height() - 1);
 
         form.close();
         QVERIFY(!form.isVisible());
