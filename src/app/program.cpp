@@ -5,6 +5,8 @@
 #include "platform/QtPlatform.h"
 #include "results/scores.h"
 #include "windows/Help_module.h"
+#include "windows/Unit1.h"
+#include "windows/shwInfo.h"
 
 #include <QApplication>
 
@@ -15,9 +17,11 @@ int main(int argc, char* argv[]) {
 
     harvesta::THarvestaForm HarvestaForm;
     // The secondary windows belong to the main window and live as long as it does.
+    auto* Form1 = new harvesta::TForm1(&HarvestaForm);
+    auto* frmAbout = new harvesta::TfrmAbout(&HarvestaForm);
     auto* frmScores = new harvesta::TfrmScores(&HarvestaForm);
     auto* hlpForm = new harvesta::ThlpForm(&HarvestaForm);
-    HarvestaForm.SetWindows(nullptr, nullptr, frmScores, hlpForm);
+    HarvestaForm.SetWindows(Form1, frmAbout, frmScores, hlpForm);
 
     HarvestaForm.show();
     return QApplication::exec();

@@ -3,6 +3,9 @@
 #include "app/main.h"
 #include "platform/QtPlatform.h"
 #include "windows/Help_module.h"
+#include "windows/shwInfo.h"
+
+#include <QPushButton>
 
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -14,6 +17,68 @@ class WindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void aboutWindowLayout() {
+        TfrmAbout about(nullptr);
+        QCOMPARE(about.size(), QSize(308, 164));
+        QCOMPARE(about.btnOk->geometry(), QRect(116, 132, 75, 25));
+        QCOMPARE(about.CloseButton()->X, 274);
+        QCOMPARE(about.CloseButton()->Y, 11);
+        QCOMPARE(about.lblVersion->text(), QString("Version 1.0"));
+        QCOMPARE(about.btnOk->text(), QString("&OK"));
+        // The icon is copied opaque at (35, 42).
+        const TRGBPicture& face = about.Picture().Picture;
+        const TRGBPicture& icon = *about.Images().At(0);
+        QCOMPARE(icon.Width, 32);
+        QVERIFY(std::equal(icon.Row(0), icon.Row(0) + 96, face.Row(42) + 35 * 3));
+    }
+
+    void linksTurnRedWhilePointedAtEachOnItsOwn() {
+        TfrmAbout about(nullptr);
+        const auto colour = [](QLabel* l) { return l->palette().color(QPalette::WindowText); };
+        QCOMPARE(colour(about.Label6), QColor(0, 0, 255));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(about.Label6, &enter);
+        QCOMPARE(colour(about.Label6), QColor(255, 0, 0));
+        QCOMPARE(colour(about.Label5), QColor(0, 0, 255));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(about.Label6, &leave);
+        QCOMPARE(colour(about.Label6), QColor(0, 0, 255));
+    }
+
+    void linksOpenTheirAddressAndLeaveTheWindowOpen() {
+        TfrmAbout about(nullptr);
+        about.show();
+        std::vector<QUrl> opened;
+        platform::ScopedUrlOpener opener([&](const QUrl& url) { opened.push_back(url); });
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        QTest::mouseClick(about.Label6, Qt::LeftButton);
+        QCOMPARE(opened.size(), size_t(2));
+        QCOMPARE(opened[0], QUrl(kMakerSite));
+        QCOMPARE(opened[1], QUrl("https://www.littleorchard.example/contact.html"));
+        QVERIFY(about.isVisible());
+        TLinkLabel stranger("x", 2, nullptr);
+        about.Label5Click(&stranger);
+        QCOMPARE(opened.size(), size_t(2));
+        // A press on a link starts no drag.
+        QCOMPARE(about.PressedLayer(), nullptr);
+    }
+
+    void aboutClosesByEnterEscapeOkAndTheCloseButton() {
+        TfrmAbout about(nullptr);
+        about.show();
+        QTest::keyClick(&about, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+        about.show();
+        QTest::keyClick(&about, Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
+        about.show();
+        QTest::mouseClick(about.btnOk, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+        about.show();
+        QTest::mouseClick(&about, Qt::LeftButton, {}, {280, 15});
+        QVERIFY(!about.isVisible());
+    }
+
     void manualPageIsLoadedWithItsText() {
         ThlpForm manual(nullptr);
         QCOMPARE(manual.windowTitle(), QString("Harvesta Manual"));
