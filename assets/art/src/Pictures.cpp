@@ -410,7 +410,7 @@ QImage OkGlyph() {
     // A light background whose bottom-left pixel the button takes as see-through.
     QImage image = NewImage(81, 76, QColor(240, 240, 236));
     QPainter p(&image);
-    const double s = 0.235;
+    const double s = 0.25;
     p.translate((81 - 325 * s) / 2, (76 - 247 * s) / 2);
     p.scale(s, s);
     DrawLogo(p);
