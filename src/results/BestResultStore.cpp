@@ -61,7 +61,9 @@ bool TResultsKey::WriteAll(const std::array<QString, 10>& values) {
     // The file is replaced as a whole when it is committed: either every value lands or the
     // previous record stays.
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    // A damaged file reports a format error when it is read back for the merge, yet the new
+    // file is written whole; only a failed write loses anything.
+    return settings_->status() != QSettings::AccessError;
 }
 
 QString ReadResultValue(const TResultsKey& key, const QString& name, const QString& fallback,

@@ -5,7 +5,9 @@
 #include "results/BestResultStore.h"
 #include "results/scores.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -197,6 +199,49 @@ class ResultsTest : public QObject {
         QCOMPARE(titleWhileShown, QString("You get highest results! "));
         QCOMPARE(labelsWhileShown, QString("2,0,0,0,0,0,0,0,0,0"));
         QVERIFY(messages.empty());
+    }
+
+    void damagedFilesNeverLoseTheRecordOrEndTheGame() {
+        // Garbage bytes around the record: the record still loads and a new one replaces it.
+        QDir().mkpath(config->path() + "/Harvesta");
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray garbage;
+        for (int i = 0; i < 256; ++i)
+            garbage.append(char((i * 37 + 11) % 256));
+        file.write(garbage);
+        file.write("\n[Software]\nHarvesta\\Results\\fruit1=12\n");
+        file.write(garbage);
+        file.close();
+        TfrmScores scores(nullptr);
+        LoadBestResult(scores);
+        QCOMPARE(scores.Label(1)->text(), QString("12"));
+        CheckBestResult(counts({5}), scores);
+        QCOMPARE(stored("fruit1").toString(), "12");
+        CheckBestResult(counts({0, 13}), scores);
+        QVERIFY(messages.empty());
+        QCOMPARE(modalShows, 1);
+        QCOMPARE(stored("fruit2").toString(), "13");
+
+        // A folder where the file should be: nothing loads, nothing is written, no crash.
+        QVERIFY(QFile::remove(iniPath()));
+        QVERIFY(QDir().mkpath(iniPath()));
+        TfrmScores fresh(nullptr);
+        LoadBestResult(fresh);
+        QCOMPARE(fresh.Label(2)->text(), QString("0"));
+        CheckBestResult(counts({1}), fresh);
+        QCOMPARE(modalShows, 2);
+        QVERIFY(messages.empty());
+        QVERIFY(QFileInfo(iniPath()).isDir());
+    }
+
+    void negativeStoredCountsAreCountsLikeAnyOther() {
+        store({{"fruit1", "-40"}, {"fruit2", "+4"}});
+        TfrmScores scores(nullptr);
+        LoadBestResult(scores);
+        CheckBestResult(counts({}), scores); // 0 is not less than -36
+        QCOMPARE(modalShows, 1);
+        QCOMPARE(stored("fruit1").toString(), "0");
     }
 
     void titleIsCentredAndMayStandLeftOfTheWindow() {
