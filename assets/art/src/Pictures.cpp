@@ -91,6 +91,23 @@ void DrawTile(QImage& image, Fruit fruit) {
     }
 }
 
+QImage AppIcon(int size) {
+    // The face is drawn at the icon's own size, so every size is sharp, not a scaled bitmap.
+    QImage face = NewImage(size, size, Qt::white);
+    DrawTile(face, Fruit::Watermelon);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(face);
+    // About as round as the cut corners of the 32-pixel tile, in proportion.
+    const double radius = std::max(1.5, size * 0.08);
+    p.drawRoundedRect(QRectF(0, 0, size, size), radius, radius);
+    p.end();
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
+
 // ---- Framed gradient panels ---------------------------------------------------------------
 
 namespace {

@@ -21,6 +21,11 @@ struct PictureBlock {
 std::vector<PictureBlock> AllPictures();
 
 QImage FruitTile(Fruit fruit, int size);
+// The desktop icon: the watermelon tile of "ICONMAIN" drawn at `size` pixels, its corners
+// rounded into transparency instead of the game's white key colour.
+QImage AppIcon(int size);
+// The sizes the desktop icon is rendered at, for the hicolor theme.
+inline constexpr int kAppIconSizes[] = {16, 32, 48, 64, 128, 256};
 // The tile's face and fruit over the whole (square) image, corners not cut.
 void DrawTile(QImage& image, Fruit fruit);
 QImage CaptionPicture(const QString& text, int width, int height);

@@ -2,6 +2,8 @@
 //
 //   harvesta_art render DATA_DIR          writes DATA_DIR/<NAME>.bmp for every picture
 //   harvesta_art sheet DATA_DIR FILE.png  the contact sheet of what DATA_DIR holds
+//   harvesta_art icons DIR                writes DIR/harvesta-<N>.png, the desktop icon at
+//                                         every size of kAppIconSizes
 
 #include "Bmp.h"
 #include "ContactSheet.h"
@@ -31,10 +33,23 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (argc == 3 && std::strcmp(argv[1], "icons") == 0) {
+        for (const int size : kAppIconSizes) {
+            const QString name =
+                QString::fromLocal8Bit(argv[2]) + QStringLiteral("/harvesta-%1.png").arg(size);
+            if (!AppIcon(size).save(name, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+                return 1;
+            }
+            std::printf("icon %3d x %3d  %s\n", size, size, qPrintable(name));
+        }
+        return 0;
+    }
     if (argc == 4 && std::strcmp(argv[1], "sheet") == 0)
         return MakeContactSheet(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
                    ? 0
                    : 1;
-    std::fprintf(stderr, "usage: %s render DATA_DIR | sheet DATA_DIR FILE.png\n", argv[0]);
+    std::fprintf(stderr, "usage: %s render DATA_DIR | sheet DATA_DIR FILE.png | icons DIR\n",
+                 argv[0]);
     return 2;
 }
