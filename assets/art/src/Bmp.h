@@ -1,5 +1,5 @@
 #pragma once
-// The picture blocks' file format (Part 6.1): a Windows bitmap file image, 24 bits per
+// The picture blocks' file format: a Windows bitmap file image, 24 bits per
 // pixel, rows bottom-up, with the pixel data at offset 54 or 64.
 
 #include <QByteArray>

@@ -16,7 +16,7 @@ namespace harvesta::art {
 
 namespace {
 
-// The image list's ScalePicture (Part 3.1): sample at the far edge of each destination pixel.
+// The image list's ScalePicture: sample at the far edge of each destination pixel.
 QImage scaleLikeTheGame(const QImage& src, int newW, int newH) {
     QImage out(newW, newH, QImage::Format_RGB32);
     const double rx = double(src.width()) / newW;

@@ -158,7 +158,7 @@ void fillRing(QImage& image, const QRectF& r, double radius, const QColor& c1, c
     }
 }
 
-// The framed gradient panel of the font preview window (Part 5.3): the outer ring from
+// The framed gradient panel of the font preview window: the outer ring from
 // aqua at the top left to olive at the bottom right, the inner area the other way.
 void framedPanel(QImage& image, const QRectF& r, double radius, double frame) {
     fillRing(image, r, radius, kAqua, kOlive);
