@@ -1,0 +1,106 @@
+# Installation and the Debian package. `cmake --install` lays the game out as a desktop
+# application under the prefix; `cpack` wraps the same layout into a .deb (see the README).
+
+include(GNUInstallDirs)
+
+set(HARVESTA_APP_ID example.littleorchard.Harvesta)
+# Debian keeps games in /usr/games and /usr/local/games; both are on its default PATH.
+set(HARVESTA_INSTALL_GAMESDIR games CACHE STRING "Where the executable goes, under the prefix")
+set(harvesta_packaging ${PROJECT_SOURCE_DIR}/packaging)
+set(harvesta_generated ${PROJECT_BINARY_DIR}/packaging)
+
+install(TARGETS harvesta RUNTIME DESTINATION ${HARVESTA_INSTALL_GAMESDIR})
+
+# The launcher names the executable by its full path, so it works whether or not the games
+# folder of that prefix is on PATH. The prefix is only final at install time (--prefix,
+# CPack's /usr), so the entry is written then.
+set(harvesta_desktop ${harvesta_generated}/${HARVESTA_APP_ID}.desktop)
+install(CODE "
+  set(HARVESTA_EXEC \"\${CMAKE_INSTALL_PREFIX}/${HARVESTA_INSTALL_GAMESDIR}/harvesta\")
+  configure_file(\"${harvesta_packaging}/${HARVESTA_APP_ID}.desktop.in\" \"${harvesta_desktop}\" @ONLY)
+")
+install(FILES ${harvesta_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The icons are rendered by assets/art at each size, not scaled from one bitmap.
+foreach(size IN ITEMS 16 32 48 64 128 256)
+  install(FILES ${harvesta_packaging}/icons/harvesta-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${HARVESTA_APP_ID}.png)
+endforeach()
+
+configure_file(${harvesta_packaging}/${HARVESTA_APP_ID}.metainfo.xml.in
+               ${harvesta_generated}/${HARVESTA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${harvesta_generated}/${HARVESTA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Man pages ship compressed on Debian; -n leaves the name and time out, so the file is the
+# same on every build.
+configure_file(${harvesta_packaging}/harvesta.6.in ${harvesta_generated}/harvesta.6 @ONLY)
+find_program(HARVESTA_GZIP gzip)
+if(HARVESTA_GZIP)
+  execute_process(COMMAND ${HARVESTA_GZIP} -9 -n -c ${harvesta_generated}/harvesta.6
+                  OUTPUT_FILE ${harvesta_generated}/harvesta.6.gz COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${harvesta_generated}/harvesta.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+else()
+  install(FILES ${harvesta_generated}/harvesta.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endif()
+
+install(FILES ${harvesta_packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harvesta)
+
+# The launcher and the metadata are checked by the validators software centres use, where
+# they are installed (Debian's desktop-file-utils and appstream).
+if(HARVESTA_BUILD_TESTS)
+  find_program(HARVESTA_DESKTOP_FILE_VALIDATE desktop-file-validate)
+  find_program(HARVESTA_APPSTREAMCLI appstreamcli)
+  if(HARVESTA_DESKTOP_FILE_VALIDATE)
+    set(HARVESTA_EXEC ${CMAKE_INSTALL_PREFIX}/${HARVESTA_INSTALL_GAMESDIR}/harvesta)
+    configure_file(${harvesta_packaging}/${HARVESTA_APP_ID}.desktop.in
+                   ${harvesta_generated}/check/${HARVESTA_APP_ID}.desktop @ONLY)
+    add_test(NAME Packaging.DesktopEntryIsValid
+             COMMAND ${HARVESTA_DESKTOP_FILE_VALIDATE}
+                     ${harvesta_generated}/check/${HARVESTA_APP_ID}.desktop)
+    # The validator reports problems on standard output but still exits 0 for some of them.
+    set_tests_properties(Packaging.DesktopEntryIsValid PROPERTIES FAIL_REGULAR_EXPRESSION
+                                                                  "error|warning")
+  endif()
+  if(HARVESTA_APPSTREAMCLI)
+    add_test(NAME Packaging.MetainfoIsValid
+             COMMAND ${HARVESTA_APPSTREAMCLI} validate --no-net
+                     ${harvesta_generated}/${HARVESTA_APP_ID}.metainfo.xml)
+  endif()
+endif()
+
+# ---- The Debian package -------------------------------------------------------------------
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME harvesta)
+set(CPACK_PACKAGE_VENDOR "Little Orchard Studio")
+set(CPACK_PACKAGE_CONTACT "Little Orchard Studio <games@littleorchard.example>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling fruit boxes game for young children")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Pieces of three or four fruit boxes fall into a field nine boxes wide and sixteen high;
+move and turn them so that they fill whole rows. Every full row goes to the fruit
+factory, and each box in it adds one to the count of its fruit. The best result is kept
+for each user.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # harvesta_<version>-<release>_<arch>.deb
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.littleorchard.example/")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The Qt runtime and the rest are read off the executable's libraries by dpkg-shlibdeps
+# (dpkg-dev); without it, the libraries the game links, named by hand.
+find_program(HARVESTA_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(HARVESTA_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), zlib1g, libc6, libstdc++6")
+endif()
+
+include(CPack)
