@@ -3,6 +3,7 @@
 
 #include "app/main.h"
 #include "platform/QtPlatform.h"
+#include "platform/StartupReport.h"
 #include "results/scores.h"
 #include "windows/Help_module.h"
 #include "windows/Unit1.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     auto* hlpForm = new harvesta::ThlpForm(&HarvestaForm);
     HarvestaForm.SetWindows(Form1, frmAbout, frmScores, hlpForm);
 
+    harvesta::platform::ReportFirstFrameWhenAsked(HarvestaForm.pbMain);
     HarvestaForm.show();
     return QApplication::exec();
 }

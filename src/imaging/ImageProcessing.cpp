@@ -169,6 +169,8 @@ void ScalePicture(TRGBPicture& picture, std::int32_t newWidth, std::int32_t newH
         MakeEmptyPicture(picture);
         return;
     }
+    // The same size samples every pixel where it is: nothing to do.
+    if (newWidth == picture.Width && newHeight == picture.Height) return;
     std::vector<std::uint8_t> bits(std::size_t(newWidth) * newHeight * 3 + kPictureSpareBytes, 0);
     // The ratios are rounded to double; the products are formed in extended precision so that
     // 52 -> 43 samples column 51 for column 43, as a rounded product would not.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace harvesta {
@@ -91,10 +92,20 @@ void FillArea(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2
     const std::int64_t right = std::min<std::int64_t>(x2, target->Width - 1);
     const std::int64_t top = std::max<std::int64_t>(y1, 0);
     const std::int64_t bottom = std::min<std::int64_t>(y2, target->Height - 1);
+    if (left > right || top > bottom) return;
+    // The rectangle is clipped above, so the rows are filled directly: the first row pixel by
+    // pixel, the others copied from it.
     const RGB8 c = drawing().colour;
-    for (std::int64_t y = top; y <= bottom; ++y)
-        for (std::int64_t x = left; x <= right; ++x)
-            PutPixel(std::int32_t(x), std::int32_t(y), c.r, c.g, c.b);
+    TRGBPicture& picture = *drawing().target;
+    const std::size_t bytes = std::size_t(right - left + 1) * 3;
+    std::uint8_t* first = picture.Row(std::int32_t(top)) + std::size_t(left) * 3;
+    for (std::size_t i = 0; i < bytes; i += 3) {
+        first[i] = c.b;
+        first[i + 1] = c.g;
+        first[i + 2] = c.r;
+    }
+    for (std::int64_t y = top + 1; y <= bottom; ++y)
+        std::memcpy(picture.Row(std::int32_t(y)) + std::size_t(left) * 3, first, bytes);
 }
 
 void DrawPanel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {

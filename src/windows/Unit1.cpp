@@ -83,9 +83,7 @@ void TForm1::TImage::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, shown_);
 }
 
-TForm1::TForm1(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      offscreen_(kClientWidth, kPaintHeight, MakeBgrColor(255, 255, 255)), dc_(offscreen_.Picture) {
+TForm1::TForm1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle("Form1");
     setFixedSize(kClientWidth, kClientHeight);
     QPalette white = palette();
@@ -142,7 +140,15 @@ TForm1::TForm1(QWidget* parent)
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
+void TForm1::EnsurePanelPicture() {
+    if (offscreen_) return;
+    offscreen_ =
+        std::make_unique<TGraphicsEx>(kClientWidth, kPaintHeight, MakeBgrColor(255, 255, 255));
+    dc_ = std::make_unique<TDeviceContext>(offscreen_->Picture);
+}
+
 void TForm1::showEvent(QShowEvent* event) {
+    EnsurePanelPicture();
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desktop = screen->availableGeometry();
@@ -154,21 +160,22 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::DrawPanels() {
     const ColorRef tabFirst = MakeColorRef(5, 255, 240);
     // The header band follows the client width.
-    RoundGradientRect(dc_, 0, 0, width() - 5, 60, 5, 5, MakeColorRef(5, 255, 1),
+    RoundGradientRect(*dc_, 0, 0, width() - 5, 60, 5, 5, MakeColorRef(5, 255, 1),
                       MakeColorRef(143, 64, 53));
     for (int i = 0; i < 4; ++i)
-        RoundGradientRect(dc_, 23 + 160 * i, 10, 163 + 160 * i, 50, 6, 6, tabFirst,
+        RoundGradientRect(*dc_, 23 + 160 * i, 10, 163 + 160 * i, 50, 6, 6, tabFirst,
                           MakeColorRef(143, 79, 53));
-    RoundGradientRect(dc_, 663, 10, 803, 50, 6, 6, MakeColorRef(255, 0, 0),
+    RoundGradientRect(*dc_, 663, 10, 803, 50, 6, 6, MakeColorRef(255, 0, 0),
                       MakeColorRef(255, 192, 32));
-    RoundGradientRect(dc_, 200, 100, 550, 180, 15, 15, tabFirst, MakeColorRef(143, 143, 53));
+    RoundGradientRect(*dc_, 200, 100, 550, 180, 15, 15, tabFirst, MakeColorRef(143, 143, 53));
     // The gradient routine leaves the last inner area as clip.
-    dc_.ResetClip();
+    dc_->ResetClip();
 }
 
 void TForm1::pbMainPaint(QPainter& canvas) {
+    EnsurePanelPicture();
     DrawPanels();
-    DrawGraphics(canvas, offscreen_);
+    DrawGraphics(canvas, *offscreen_);
     if (Image1Tag != 0) return; // the picture controls repaint themselves
 
     DrawCaption(Image1, QStringLiteral("Главная"), 28, 5);

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 class QPushButton;
@@ -71,8 +72,8 @@ class TForm1 : public QDialog {
     // How many captions have been drawn since the window was created.
     int CaptionsDrawn() const { return captionsDrawn_; }
     // The off-screen picture the panels are drawn on, and its drawing surface.
-    const TRGBPicture& PanelPicture() const { return offscreen_.Picture; }
-    const TDeviceContext& PanelContext() const { return dc_; }
+    const TRGBPicture& PanelPicture() const { return offscreen_->Picture; }
+    const TDeviceContext& PanelContext() const { return *dc_; }
 
     void pbMainPaint(QPainter& canvas);
     void Button1Click();
@@ -82,11 +83,13 @@ class TForm1 : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The window is rarely shown, so its picture is made when it first is, not at start-up.
+    void EnsurePanelPicture();
     void DrawPanels();
     void DrawCaption(TImage* image, const QString& text, int left, int top);
 
-    TGraphicsEx offscreen_;
-    TDeviceContext dc_;
+    std::unique_ptr<TGraphicsEx> offscreen_;
+    std::unique_ptr<TDeviceContext> dc_;
     QColor fontColor_;
     int captionsDrawn_ = 0;
 };

@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""Start-up figures of the game beside a minimal Qt Widgets window.
+
+    python3 bench/startup.py [BUILD_DIR] [RUNS]
+
+Starts one Xvfb server, then runs each program RUNS times (default 15), alternating, with
+HARVESTA_STARTUP_REPORT=exit: the program prints the real time of its first painted frame and
+its peak resident memory, then quits. Time is measured from just before exec. Prints medians.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+build = sys.argv[1] if len(sys.argv) > 1 else "build/release"
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+programs = {
+    "harvesta": os.path.join(build, "harvesta"),
+    "minimal Qt window": os.path.join(build, "bench", "harvesta_minimal_window"),
+}
+
+display = ":97"
+xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+time.sleep(1.0)
+env = dict(os.environ, DISPLAY=display, HARVESTA_STARTUP_REPORT="exit", QT_QPA_PLATFORM="xcb")
+env.pop("WAYLAND_DISPLAY", None)
+results = {name: ([], []) for name in programs}
+try:
+    for _ in range(runs):
+        for name, path in programs.items():
+            start_ms = time.time() * 1000.0
+            out = subprocess.run([path], env=env, capture_output=True, text=True, timeout=60).stdout
+            line = next(l for l in out.splitlines() if l.startswith("first-frame"))
+            _, frame_ms, peak_kib = line.split()
+            results[name][0].append(float(frame_ms) - start_ms)
+            results[name][1].append(int(peak_kib) / 1024.0)
+finally:
+    xvfb.terminate()
+
+print(f"{'program':<20} {'first frame (ms)':>17} {'peak memory (MiB)':>18}   runs: {runs}")
+for name, (times, memory) in results.items():
+    print(f"{name:<20} {statistics.median(times):>17.1f} {statistics.median(memory):>18.1f}")
+game, floor = results["harvesta"], results["minimal Qt window"]
+print(f"ratio time {statistics.median(game[0]) / statistics.median(floor[0]):.2f}x, "
+      f"memory difference {statistics.median(game[1]) - statistics.median(floor[1]):+.1f} MiB")
