@@ -7,5 +7,5 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 bin=$("$root/tools/fuzz/build.sh")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$bin" -max_total_time="$seconds" -rss_limit_mb=2048 -jobs=1 -workers=1 \
+"$bin" -max_total_time="$seconds" -rss_limit_mb=2048 \
   -artifact_prefix="$root/build/fuzz/" "$scratch" "$root/tools/fuzz/corpus"
