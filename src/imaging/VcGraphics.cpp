@@ -54,6 +54,9 @@ inline std::uint64_t keyedPixels16(const std::uint8_t* s, const std::uint8_t* pa
 
 // Copies the pixels that differ from key. Sixteen pixels are tested at once; groups without a
 // key pixel extend a run that goes out in one memcpy.
+// One bit per pixel of a group of sixteen, as keyedPixels16 gives them.
+constexpr std::uint64_t kAllKeyed = 0x249249249249ull;
+
 void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
              std::size_t dstStride, std::int32_t cols, std::int32_t rows, std::uint32_t key) {
     alignas(16) std::uint8_t pattern[48];
@@ -71,9 +74,14 @@ void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
         for (; i + 16 <= cols; i += 16) {
             const std::uint64_t keyed = keyedPixels16(src + 3 * std::size_t(i), pattern);
             if (keyed == 0) continue;
+            if (keyed == kAllKeyed) { // sixteen see-through pixels end the run at once
+                copy(src, dst, runStart, i);
+                runStart = i + 16;
+                continue;
+            }
             // Key pixels end the current run; opaque ones after them start the next.
-            for (std::int32_t j = 0; j < 16; ++j) {
-                if (!(keyed >> (3 * j) & 1)) continue;
+            for (std::uint64_t bits = keyed; bits != 0; bits &= bits - 1) {
+                const std::int32_t j = std::countr_zero(bits) / 3;
                 copy(src, dst, runStart, i + j);
                 runStart = i + j + 1;
             }
