@@ -7,9 +7,10 @@ packages=(
     qt6-base-dev zlib1g-dev cmake ninja-build g++
     googletest libgtest-dev libbenchmark-dev
     fonts-dejavu-core
+    desktop-file-utils appstream
 )
 # Extra tools for running the game without a display and for the decoder fuzz target.
-if [[ "${HARVESTA_WANT_XVFB:-0}" == 1 ]]; then packages+=(xvfb xauth); fi
+if [[ "${HARVESTA_WANT_XVFB:-0}" == 1 ]]; then packages+=(xvfb xauth xdotool imagemagick); fi
 if [[ "${HARVESTA_WANT_FUZZ:-0}" == 1 ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()

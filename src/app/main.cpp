@@ -67,6 +67,11 @@ QWidget* panel(QWidget* parent, const QColor& colour) {
 
 } // namespace
 
+QIcon ApplicationIcon() {
+    const QImage icon = pictureResource("ICONMAIN");
+    return icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon));
+}
+
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -6,6 +6,7 @@
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -23,6 +24,9 @@ class TfrmScores;
 }
 
 namespace harvesta {
+
+// The window and task-bar icon: the watermelon tile, opaque.
+QIcon ApplicationIcon();
 
 enum TGameState : std::int32_t { gsPlaying = 1, gsGameOver = 2, gsPaused = 3, gsNotStarted = 4 };
 

@@ -10,10 +10,13 @@
 #include "windows/shwInfo.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Harvesta");
+    QGuiApplication::setDesktopFileName("example.littleorchard.Harvesta");
+    QApplication::setWindowIcon(harvesta::ApplicationIcon());
     harvesta::platform::InstallQtServices();
 
     harvesta::THarvestaForm HarvestaForm;
