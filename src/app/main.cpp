@@ -474,9 +474,7 @@ void THarvestaForm::InitBoardGraphics() {
         TRGBPicture& picture = *BoardImages_.At(BoardImageIndex_[overlay]);
         picture.KeyR = picture.KeyG = picture.KeyB = 255;
     }
-    TRGBPicture& board = BoardPicture_->Picture;
-    boardScreen_ = QImage(board.Bits.data(), board.Width, board.Height, board.Width * 3,
-                          QImage::Format_BGR888);
+    boardScreen_ = std::make_unique<TScreenTransfer>(*BoardPicture_);
     pbMain->repaint();
 }
 
@@ -495,7 +493,7 @@ void THarvestaForm::pbMainPaint(QPainter& canvas) {
     else if (FGameState == gsPaused)
         DrawPicture(100, 100, *BoardImages_.At(BoardImageIndex_[12]), dmKey, board);
     // One transfer, pixel for pixel; the paint box clips the rows and columns past its size.
-    canvas.drawImage(0, 0, boardScreen_);
+    boardScreen_->Draw(canvas);
 }
 
 } // namespace harvesta

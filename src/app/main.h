@@ -5,6 +5,7 @@
 #include "game/gameBody.h"
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
+#include "platform/GraphicsTransfer.h"
 
 #include <QIcon>
 #include <QImage>
@@ -147,9 +148,8 @@ class THarvestaForm : public QMainWindow {
     // Index in BoardImages_ of each board picture: 0..9 the fruit kinds 1..10, 11 the white
     // background, 12 the pause overlay, 13 the game-over overlay; 10 is unused.
     std::int32_t BoardImageIndex_[14] = {};
-    // Wraps BoardPicture_'s pixels for the transfer to the screen; made once, so a paint
-    // allocates nothing.
-    QImage boardScreen_;
+    // The transfer of BoardPicture_ to the screen, made once, so a paint allocates nothing.
+    std::unique_ptr<TScreenTransfer> boardScreen_;
 
     QTimer* harvestaTimer_ = nullptr;
     QLabel* yieldLabels_[FruitKindCount + 1] = {};

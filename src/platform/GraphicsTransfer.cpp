@@ -2,18 +2,20 @@
 
 #include "imaging/VcGraphics.h"
 
-#include <QImage>
 #include <QPainter>
 
 namespace harvesta {
 
-void DrawGraphics(QPainter& painter, const TGraphicsEx& graphics) {
-    const TRGBPicture& picture = graphics.Picture;
+TScreenTransfer::TScreenTransfer(TGraphicsEx& graphics) {
+    TRGBPicture& picture = graphics.Picture;
     if (picture.Width <= 0 || picture.Height <= 0) return;
     // Rows are packed: 3 * Width bytes each, blue first, which is Qt's BGR888.
-    const QImage image(picture.Bits.data(), picture.Width, picture.Height, picture.Width * 3,
-                       QImage::Format_BGR888);
-    painter.drawImage(0, 0, image);
+    image_ = QImage(picture.Bits.data(), picture.Width, picture.Height, picture.Width * 3,
+                    QImage::Format_BGR888);
+}
+
+void TScreenTransfer::Draw(QPainter& painter) const {
+    if (!image_.isNull()) painter.drawImage(0, 0, image_);
 }
 
 } // namespace harvesta

@@ -62,9 +62,7 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
     closeButton_ = Layers_->AddButtonLayer(width - 34, 11, "stop_gray", "stop", "", kCloseButtonId);
     RenderLayers(Picture_->Picture, *Layers_);
 
-    TRGBPicture& picture = Picture_->Picture;
-    screen_ = QImage(picture.Bits.data(), picture.Width, picture.Height, picture.Width * 3,
-                     QImage::Format_BGR888);
+    screen_ = std::make_unique<TScreenTransfer>(*Picture_);
 }
 
 TLayeredForm::~TLayeredForm() = default;
@@ -137,7 +135,7 @@ void TLayeredForm::paintEvent(QPaintEvent*) {
 
 void TLayeredForm::FormPaint(QPainter& canvas) {
     if (Recompose_) RenderLayers(Picture_->Picture, *Layers_);
-    canvas.drawImage(0, 0, screen_);
+    screen_->Draw(canvas);
     canvas.setBrush(Qt::NoBrush);
     canvas.setPen(Qt::black);
     canvas.drawRoundedRect(QRectF(0, 0, width() - 1, height() - 1), 15, 15);

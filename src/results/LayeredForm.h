@@ -7,6 +7,7 @@
 
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
+#include "platform/GraphicsTransfer.h"
 
 #include <QDialog>
 #include <QImage>
@@ -111,7 +112,7 @@ class TLayeredForm : public QDialog {
     QPoint LastCursor;
     int tag_ = 0;
     bool shownBefore_ = false;
-    QImage screen_; // wraps Picture_'s pixels for the transfer, made once
+    std::unique_ptr<TScreenTransfer> screen_;
     TAppCursor cursor_;
 };
 

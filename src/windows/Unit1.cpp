@@ -145,6 +145,7 @@ void TForm1::EnsurePanelPicture() {
     offscreen_ =
         std::make_unique<TGraphicsEx>(kClientWidth, kPaintHeight, MakeBgrColor(255, 255, 255));
     dc_ = std::make_unique<TDeviceContext>(offscreen_->Picture);
+    transfer_ = std::make_unique<TScreenTransfer>(*offscreen_);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -175,7 +176,7 @@ void TForm1::DrawPanels() {
 void TForm1::pbMainPaint(QPainter& canvas) {
     EnsurePanelPicture();
     DrawPanels();
-    DrawGraphics(canvas, *offscreen_);
+    transfer_->Draw(canvas);
     if (Image1Tag != 0) return; // the picture controls repaint themselves
 
     DrawCaption(Image1, QStringLiteral("Главная"), 28, 5);

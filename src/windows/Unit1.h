@@ -5,6 +5,7 @@
 
 #include "imaging/SetupFunctions.h"
 #include "imaging/VcGraphics.h"
+#include "platform/GraphicsTransfer.h"
 
 #include <QColor>
 #include <QDialog>
@@ -90,6 +91,7 @@ class TForm1 : public QDialog {
 
     std::unique_ptr<TGraphicsEx> offscreen_;
     std::unique_ptr<TDeviceContext> dc_;
+    std::unique_ptr<TScreenTransfer> transfer_;
     QColor fontColor_;
     int captionsDrawn_ = 0;
 };
