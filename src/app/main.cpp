@@ -2,6 +2,7 @@
 
 #include "assets/ResourceStore.h"
 #include "imaging/SetupFunctions.h"
+#include "platform/QtPictures.h"
 #include "platform/QtPlatform.h"
 #include "results/BestResultStore.h"
 #include "results/scores.h"
@@ -43,12 +44,6 @@ int virtualKey(int qtKey) {
     }
 }
 
-QImage pictureResource(const char* name) {
-    const auto block = FindResourceBlock(name);
-    if (block.empty()) return {};
-    return QImage::fromData(block.data(), static_cast<int>(block.size()), "BMP");
-}
-
 QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
     font.setPixelSize(pixels);
@@ -68,7 +63,7 @@ QWidget* panel(QWidget* parent, const QColor& colour) {
 } // namespace
 
 QIcon ApplicationIcon() {
-    const QImage icon = pictureResource("ICONMAIN");
+    const QImage icon = BitmapResource("ICONMAIN");
     return icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon));
 }
 
@@ -85,16 +80,7 @@ void TPaintBox::paintEvent(QPaintEvent*) {
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPicture(const QImage& picture, bool transparent) {
-    picture_ = picture.convertToFormat(QImage::Format_ARGB32);
-    if (transparent && !picture_.isNull()) {
-        // Like a transparent picture control: the bottom-left pixel's colour is see-through.
-        const QRgb key = picture_.pixel(0, picture_.height() - 1);
-        for (int y = 0; y < picture_.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-            for (int x = 0; x < picture_.width(); ++x)
-                if (line[x] == key) line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
+    picture_ = transparent ? SeeThroughBottomLeft(picture) : picture;
     update();
 }
 
@@ -144,7 +130,7 @@ void THarvestaForm::BuildLayout() {
     pnlHead->setFixedHeight(41);
     Image2 = new TImage(pnlHead);
     Image2->setGeometry(0, 9, 24, 24);
-    Image2->SetPicture(pictureResource("STOP_GRAY"), true);
+    Image2->SetPicture(BitmapResource("STOP_GRAY"), true);
     Image2->OnClick = [this] { Image2Click(); };
     Image2->OnMouseEnter = [this] { Image2MouseEnter(); };
     Image2->OnMouseLeave = [this] { Image2MouseLeave(); };
@@ -168,7 +154,7 @@ void THarvestaForm::BuildLayout() {
     pnlYield = new QWidget(pnlInformation);
     Image1 = new TImage(pnlYield);
     Image1->setGeometry(15, 3, 302, 301);
-    Image1->SetPicture(pictureResource("SCORESSCREEN"), true);
+    Image1->SetPicture(BitmapResource("SCORESSCREEN"), true);
     static constexpr int kLabelPlaces[FruitKindCount + 1][2] = {
         {0, 0},    {94, 44},  {94, 88},   {94, 141},  {94, 194}, {94, 241},
         {224, 41}, {224, 92}, {224, 141}, {224, 188}, {224, 241}};
@@ -183,7 +169,7 @@ void THarvestaForm::BuildLayout() {
 
     pnlMiddle = new QWidget(pnlInformation);
     imgLogo = new TImage(pnlInformation);
-    const QImage logo = pictureResource("LOGO");
+    const QImage logo = BitmapResource("LOGO");
     imgLogo->SetPicture(logo, true);
 
     pnlTitle->setGeometry(0, 0, kInformationWidth, 41);
@@ -416,11 +402,11 @@ void THarvestaForm::Image2Click() {
 }
 
 void THarvestaForm::Image2MouseEnter() {
-    Image2->SetPicture(pictureResource("STOP"), true);
+    Image2->SetPicture(BitmapResource("STOP"), true);
 }
 
 void THarvestaForm::Image2MouseLeave() {
-    Image2->SetPicture(pictureResource("STOP_GRAY"), true);
+    Image2->SetPicture(BitmapResource("STOP_GRAY"), true);
 }
 
 void THarvestaForm::InvalidateBoard() {

@@ -1,6 +1,6 @@
 #include "results/scores.h"
 
-#include "assets/ResourceStore.h"
+#include "platform/QtPictures.h"
 
 #include <QHideEvent>
 #include <QLabel>
@@ -26,15 +26,8 @@ QFont tahoma(int pixels) {
 
 // The OK button's glyph, its bottom-left pixel's colour see-through.
 QIcon okGlyph() {
-    const auto block = FindResourceBlock("OKGLYPH");
-    QImage glyph = QImage::fromData(block.data(), static_cast<int>(block.size()), "BMP");
-    if (glyph.isNull()) return {};
-    glyph = glyph.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = glyph.pixel(0, glyph.height() - 1);
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (glyph.pixel(x, y) == key) glyph.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return QIcon(QPixmap::fromImage(glyph));
+    const QImage glyph = SeeThroughBottomLeft(BitmapResource("OKGLYPH"));
+    return glyph.isNull() ? QIcon() : QIcon(QPixmap::fromImage(glyph));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // message box and modal windows answered by the test.
 
 #include "app/main.h"
+#include "assets/ResourceStore.h"
 #include "platform/QtPlatform.h"
 
 #include <QAction>
@@ -351,6 +352,35 @@ class MainWindowTest : public QObject {
                                            " Height = " + std::to_string(outer.height()));
         QCOMPARE(log.requests[0].caption, std::string());
         QCOMPARE(log.requests[0].icon, platform::MessageIcon::Information);
+    }
+
+    void closePictureFollowsThePointer() {
+        THarvestaForm form;
+        // The cross's colour: red-orange under the pointer, grey at rest.
+        const auto crossIsRed = [&] {
+            const QImage& p = form.Image2->Picture();
+            int red = 0, grey = 0;
+            for (int y = 0; y < p.height(); ++y)
+                for (int x = 0; x < p.width(); ++x) {
+                    const QRgb c = p.pixel(x, y);
+                    if (qAlpha(c) == 0) continue;
+                    (qRed(c) > qGreen(c) + 60 ? red : grey)++;
+                }
+            return red > grey;
+        };
+        QVERIFY(!form.Image2->Picture().isNull());
+        QVERIFY(!crossIsRed());
+        form.Image2MouseEnter();
+        QVERIFY(crossIsRed());
+        form.Image2MouseLeave();
+        QVERIFY(!crossIsRed());
+        QCOMPARE(qAlpha(form.Image2->Picture().pixel(0, 0)), 0); // magenta is see-through
+        {
+            ScopedTestResource missing("STOP", {});
+            form.Image2MouseEnter();
+            QVERIFY(form.Image2->Picture().isNull());
+        }
+        QVERIFY(log.requests.empty());
     }
 
     void menuHasEightItemsTwoHidden() {
