@@ -1,4 +1,4 @@
-// The check of the committed blocks in assets/data: what the catalogue of Part 6.1 fixes
+// The check of the committed blocks in assets/data: what the game's picture catalogue fixes
 // (names, sizes, header fields, pixel offsets) and the content rules the pictures' users
 // rely on (white corners, white surroundings, magenta backgrounds, key colours), plus the
 // manual page. It also makes sure the built-in table carries exactly these bytes.
@@ -76,7 +76,7 @@ struct CatalogueEntry {
     int offset;
 };
 
-// Part 6.1's table, and the two pictures of the window layouts.
+// The picture catalogue, and the two pictures of the window layouts.
 constexpr CatalogueEntry kPictures[] = {
     {"APPLE", 52, 52, 54},          {"WATERMELON", 52, 52, 64}, {"LEMON", 52, 52, 64},
     {"CHERRY", 52, 52, 64},         {"ORANGE", 52, 52, 54},     {"PEACH", 52, 52, 54},
@@ -245,7 +245,7 @@ TEST(ShippedAssets, NoTwoFruitTilesLookAlike) {
 // ---- Framed gradient panels ----------------------------------------------------------------
 
 // The colour GradientFill gives at the centre of pixel (x, y) of a rectangle drawn as two
-// triangles from c1 at the top left to c2 at the bottom right (Part 3.4).
+// triangles from c1 at the top left to c2 at the bottom right, as the raster helpers draw it.
 Rgb gradientAt(double left, double top, double width, double height, int x, int y, Rgb c1, Rgb c2) {
     const double u = std::clamp((x + 0.5 - left) / width, 0.0, 1.0);
     const double v = std::clamp((y + 0.5 - top) / height, 0.0, 1.0);
