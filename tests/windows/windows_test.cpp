@@ -1,6 +1,7 @@
 // The about, manual and font preview windows, driven with real events.
 
 #include "app/main.h"
+#include "assets/ResourceStore.h"
 #include "platform/QtPlatform.h"
 #include "windows/Help_module.h"
 #include "windows/shwInfo.h"
@@ -88,6 +89,18 @@ class WindowsTest : public QObject {
             "Just use left, right, down and return keys for manipulate boxes movements."));
         QVERIFY(text.contains("Enjoy this beautiful game and get a lot of fun."));
         QCOMPARE(manual.wbHelp->documentTitle(), QString("Cropstack"));
+    }
+
+    void aMissingPageGivesAnEmptyViewAndNoMessage() {
+        std::vector<platform::MessageRequest> messages;
+        platform::ScopedMessageHandler record([&](const platform::MessageRequest& r) {
+            messages.push_back(r);
+            return platform::MessageAnswer::Ok;
+        });
+        ScopedTestResource missing("HELP_FILE", {});
+        ThlpForm manual(nullptr);
+        QVERIFY(manual.wbHelp->toPlainText().isEmpty());
+        QVERIFY(messages.empty());
     }
 
     void pageIsDecodedByItsDeclaredCharacterSet() {
