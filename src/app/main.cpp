@@ -1,6 +1,5 @@
 #include "app/main.h"
 
-#include "assets/ResourceStore.h"
 #include "imaging/SetupFunctions.h"
 #include "platform/QtPictures.h"
 #include "platform/QtPlatform.h"
