@@ -63,35 +63,33 @@ void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
     for (int i = 0; i < 48; ++i)
         pattern[i] = std::uint8_t(key >> (8 * (i % 3)));
 
-    const auto copy = [](const std::uint8_t* s, std::uint8_t* t, std::int32_t from,
-                         std::int32_t to) {
-        if (to > from)
-            std::memcpy(t + 3 * std::size_t(from), s + 3 * std::size_t(from),
-                        3 * std::size_t(to - from));
-    };
+    // One pass: a group of sixteen pixels is tested while it is in registers and copied whole
+    // when none of it is see-through, skipped when all of it is, and pixel by pixel otherwise.
     for (std::int32_t r = 0; r < rows; ++r, src += srcStride, dst += dstStride) {
-        std::int32_t i = 0, runStart = 0;
+        std::int32_t i = 0;
         for (; i + 16 <= cols; i += 16) {
-            const std::uint64_t keyed = keyedPixels16(src + 3 * std::size_t(i), pattern);
-            if (keyed == 0) continue;
-            if (keyed == kAllKeyed) { // sixteen see-through pixels end the run at once
-                copy(src, dst, runStart, i);
-                runStart = i + 16;
-                continue;
-            }
-            // Key pixels end the current run; opaque ones after them start the next.
-            for (std::uint64_t bits = keyed; bits != 0; bits &= bits - 1) {
-                const std::int32_t j = std::countr_zero(bits) / 3;
-                copy(src, dst, runStart, i + j);
-                runStart = i + j + 1;
+            const std::uint8_t* s = src + 3 * std::size_t(i);
+            std::uint8_t* t = dst + 3 * std::size_t(i);
+            const std::uint64_t keyed = keyedPixels16(s, pattern);
+            if (keyed == 0) {
+                std::memcpy(t, s, 48);
+            } else if (keyed != kAllKeyed) {
+                for (std::uint64_t opaque = ~keyed & kAllKeyed; opaque != 0; opaque &= opaque - 1) {
+                    const std::size_t at = std::size_t(std::countr_zero(opaque));
+                    t[at] = s[at];
+                    t[at + 1] = s[at + 1];
+                    t[at + 2] = s[at + 2];
+                }
             }
         }
         for (; i < cols; ++i) {
-            if (pixelWord(src + 3 * std::size_t(i)) != key) continue;
-            copy(src, dst, runStart, i);
-            runStart = i + 1;
+            const std::uint8_t* s = src + 3 * std::size_t(i);
+            if (pixelWord(s) == key) continue;
+            std::uint8_t* t = dst + 3 * std::size_t(i);
+            t[0] = s[0];
+            t[1] = s[1];
+            t[2] = s[2];
         }
-        copy(src, dst, runStart, cols);
     }
 }
 
