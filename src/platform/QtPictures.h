@@ -6,7 +6,7 @@
 namespace harvesta {
 
 // The bitmap resource of that name, copied through a memory stream and decoded; a null image
-// when there is none.
+// when there is none or it cannot be decoded.
 QImage BitmapResource(const char* name);
 
 // The picture with every pixel of its bottom-left pixel's colour made see-through, as a
