@@ -203,8 +203,13 @@ TGraphicsEx::TGraphicsEx(std::int32_t width, std::int32_t height, BgrColor colou
     Header.biHeight = -Picture.Height;
 }
 
-TLayer* TListOfLayers::push() {
+TLayer* TListOfLayers::push(std::int32_t x, std::int32_t y, std::int32_t width,
+                            std::int32_t height) {
     auto& layer = layers_.emplace_back(std::make_unique<TLayer>());
+    layer->X = x;
+    layer->Y = y;
+    layer->Width = width;
+    layer->Height = height;
     layer->Below = top_;
     if (top_) top_->Above = layer.get();
     top_ = layer.get();
@@ -221,47 +226,37 @@ void TListOfLayers::sizeFromPicture(TLayer& layer, std::int32_t imageIndex) cons
 
 TLayer* TListOfLayers::AddPictureLayer(std::int32_t x, std::int32_t y, std::int32_t imageIndex,
                                        std::int32_t mode, std::int32_t flags) {
-    TLayer* layer = push();
+    TLayer* layer = push(x, y);
     layer->ImageIndex = imageIndex;
     layer->Mode = mode;
     layer->Flags = flags;
-    layer->X = x;
-    layer->Y = y;
     sizeFromPicture(*layer, imageIndex);
     return layer;
 }
 
 TLayer* TListOfLayers::AddPanelLayer(std::int32_t x, std::int32_t y, std::int32_t width,
                                      std::int32_t height) {
-    TLayer* layer = push();
+    TLayer* layer = push(x, y, width, height);
     layer->Mode = dmPanel;
     layer->Flags = 2;
     layer->ImageIndex = -100;
-    layer->X = x;
-    layer->Y = y;
-    layer->Width = width;
-    layer->Height = height;
     return layer;
 }
 
 TLayer* TListOfLayers::AddRegionLayer(std::int32_t x, std::int32_t y, std::int32_t width,
                                       std::int32_t height, std::int32_t id) {
-    TLayer* layer = push();
+    TLayer* layer = push(x, y, width, height);
     layer->Mode = dmNone;
     layer->Flags = lfButton + lfRectHit;
     layer->State = lsNormal;
     layer->Id = id;
-    layer->X = x;
-    layer->Y = y;
-    layer->Width = width;
-    layer->Height = height;
     return layer;
 }
 
 TLayer* TListOfLayers::AddButtonLayer(std::int32_t x, std::int32_t y, std::string_view normalName,
                                       std::string_view hoverName, std::string_view pressedName,
                                       std::int32_t id) {
-    TLayer* layer = push();
+    TLayer* layer = push(x, y);
     layer->Mode = dmKey;
     layer->Flags = lfButton;
     switch (id) {
@@ -288,8 +283,6 @@ TLayer* TListOfLayers::AddButtonLayer(std::int32_t x, std::int32_t y, std::strin
         }
         break; // 3, 6, 8, 9 and values below 1 keep dmKey and lfButton
     }
-    layer->X = x;
-    layer->Y = y;
     layer->State = lsNormal;
     layer->NormalImage = Images.LoadImage(normalName);
     layer->HoverImage = Images.LoadImage(hoverName);

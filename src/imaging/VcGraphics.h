@@ -95,7 +95,8 @@ class TListOfLayers {
     static TLayer* NextLayer(const TLayer* layer) { return layer ? layer->Above : nullptr; }
 
   private:
-    TLayer* push();
+    // A new top layer at (x, y) with the given size.
+    TLayer* push(std::int32_t x, std::int32_t y, std::int32_t width = 0, std::int32_t height = 0);
     void sizeFromPicture(TLayer& layer, std::int32_t imageIndex) const;
 
     std::vector<std::unique_ptr<TLayer>> layers_;
