@@ -434,16 +434,21 @@ TEST(ShippedAssets, StopGrayIsTheSameCrossInGrey) {
 
 // ---- Layout pictures ------------------------------------------------------------------------
 
-TEST(ShippedAssets, TheLogoStandsOnPureWhite) {
-    const Picture p = load("LOGO");
+// Every pixel of the picture's outermost ring has the colour.
+void ExpectBorderOf(const Picture& p, Rgb colour) {
     for (int i = 0; i < p.width; ++i) {
-        EXPECT_EQ(p.at(i, 0), kWhite);
-        EXPECT_EQ(p.at(i, p.height - 1), kWhite);
+        EXPECT_EQ(p.at(i, 0), colour);
+        EXPECT_EQ(p.at(i, p.height - 1), colour);
     }
     for (int i = 0; i < p.height; ++i) {
-        EXPECT_EQ(p.at(0, i), kWhite);
-        EXPECT_EQ(p.at(p.width - 1, i), kWhite);
+        EXPECT_EQ(p.at(0, i), colour);
+        EXPECT_EQ(p.at(p.width - 1, i), colour);
     }
+}
+
+TEST(ShippedAssets, TheLogoStandsOnPureWhite) {
+    const Picture p = load("LOGO");
+    ExpectBorderOf(p, kWhite);
     // A watermelon character: plenty of green, and the face's dark eyes in the middle.
     int green = 0;
     for (int y = 0; y < p.height; ++y)
@@ -458,14 +463,7 @@ TEST(ShippedAssets, TheOkGlyphIsASmallLogoOnALightBackground) {
     const Picture p = load("OKGLYPH");
     const Rgb key = p.at(0, p.height - 1);
     EXPECT_GE(std::min({key.r, key.g, key.b}), 200) << "light: " << key;
-    for (int i = 0; i < p.width; ++i) {
-        EXPECT_EQ(p.at(i, 0), key);
-        EXPECT_EQ(p.at(i, p.height - 1), key);
-    }
-    for (int i = 0; i < p.height; ++i) {
-        EXPECT_EQ(p.at(0, i), key);
-        EXPECT_EQ(p.at(p.width - 1, i), key);
-    }
+    ExpectBorderOf(p, key);
     int drawn = 0;
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
