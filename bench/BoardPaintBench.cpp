@@ -3,7 +3,7 @@
 // memcpy of the off-screen picture's bytes, the least any paint of that picture can cost.
 
 #include "app/main.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // itself white and shows one line of text, as the least window a person can read does. The
 // text makes it load the font database, as every window with a caption or a menu must.
 
-#include "platform/StartupReport.h"
+#include "adapters/StartupReport.h"
 
 #include <QApplication>
 #include <QLabel>

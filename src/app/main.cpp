@@ -1,8 +1,8 @@
 #include "app/main.h"
 
 #include "imaging/SetupFunctions.h"
-#include "platform/QtPictures.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPictures.h"
+#include "adapters/QtPlatform.h"
 #include "results/BestResultStore.h"
 #include "results/scores.h"
 

@@ -5,7 +5,7 @@
 #include "game/gameBody.h"
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
-#include "platform/GraphicsTransfer.h"
+#include "adapters/GraphicsTransfer.h"
 
 #include <QIcon>
 #include <QImage>

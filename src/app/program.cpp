@@ -2,8 +2,8 @@
 // message loop until the main window is closed.
 
 #include "app/main.h"
-#include "platform/QtPlatform.h"
-#include "platform/StartupReport.h"
+#include "adapters/QtPlatform.h"
+#include "adapters/StartupReport.h"
 #include "results/scores.h"
 #include "windows/Help_module.h"
 #include "windows/Unit1.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The operating-system services the plain C++ core needs, as hooks. The Qt side installs
-// the real implementations at start-up (QtPlatform.h); tests install their own answers,
+// the real implementations at start-up (adapters/QtPlatform.h); tests install their own answers,
 // so nothing here ever blocks or reads the real cursor in a test.
 
 #include <functional>

@@ -1,7 +1,7 @@
 #include "results/BestResultStore.h"
 
 #include "platform/Platform.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 #include "results/scores.h"
 
 #include <QLabel>

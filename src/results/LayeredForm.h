@@ -7,7 +7,7 @@
 
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
-#include "platform/GraphicsTransfer.h"
+#include "adapters/GraphicsTransfer.h"
 
 #include <QDialog>
 #include <QImage>

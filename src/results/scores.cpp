@@ -1,6 +1,6 @@
 #include "results/scores.h"
 
-#include "platform/QtPictures.h"
+#include "adapters/QtPictures.h"
 
 #include <QHideEvent>
 #include <QLabel>

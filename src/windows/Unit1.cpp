@@ -1,7 +1,7 @@
 #include "windows/Unit1.h"
 
-#include "platform/GraphicsTransfer.h"
-#include "platform/QtPlatform.h"
+#include "adapters/GraphicsTransfer.h"
+#include "adapters/QtPlatform.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -5,7 +5,7 @@
 
 #include "imaging/SetupFunctions.h"
 #include "imaging/VcGraphics.h"
-#include "platform/GraphicsTransfer.h"
+#include "adapters/GraphicsTransfer.h"
 
 #include <QColor>
 #include <QDialog>

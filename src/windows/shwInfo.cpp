@@ -1,6 +1,6 @@
 #include "windows/shwInfo.h"
 
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 
 #include <QFrame>
 #include <QMouseEvent>

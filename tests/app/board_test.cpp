@@ -4,7 +4,7 @@
 #include "app/main.h"
 #include "assets/ResourceStore.h"
 #include "imaging/TestPictures.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 
 #include <QAction>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "app/main.h"
 #include "assets/ResourceStore.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 
 #include <QAction>
 #include <QDialog>

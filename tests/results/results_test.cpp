@@ -1,7 +1,7 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
 #include "app/main.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 #include "results/BestResultStore.h"
 #include "results/scores.h"
 

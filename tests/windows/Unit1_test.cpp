@@ -1,7 +1,7 @@
 // The font preview window: its panels, its captions and the font dialog, driven with real
 // events on the offscreen platform.
 
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 #include "windows/Unit1.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "app/main.h"
 #include "assets/ResourceStore.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 #include "windows/Help_module.h"
 #include "windows/shwInfo.h"
 

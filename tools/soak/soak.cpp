@@ -6,7 +6,7 @@
 // Exits 0 when every game ran clean; otherwise prints the first broken rule and exits 1.
 
 #include "app/main.h"
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 #include "results/scores.h"
 #include "windows/Help_module.h"
 

@@ -1,4 +1,4 @@
-#include "platform/GraphicsTransfer.h"
+#include "adapters/GraphicsTransfer.h"
 
 #include "imaging/VcGraphics.h"
 

@@ -1,4 +1,4 @@
-#include "platform/QtPlatform.h"
+#include "adapters/QtPlatform.h"
 
 #include <QApplication>
 #include <QCursor>

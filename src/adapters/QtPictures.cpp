@@ -1,4 +1,4 @@
-#include "platform/QtPictures.h"
+#include "adapters/QtPictures.h"
 
 #include "assets/ResourceToStream.h"
 #include "imaging/ImageProcessing.h"

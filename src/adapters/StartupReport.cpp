@@ -1,4 +1,4 @@
-#include "platform/StartupReport.h"
+#include "adapters/StartupReport.h"
 
 #include <QApplication>
 #include <QDateTime>
