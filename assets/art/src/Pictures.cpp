@@ -176,7 +176,7 @@ void framedPanel(QImage& image, const QRectF& r, double radius, double frame) {
 
 QImage CaptionPicture(const QString& text, int width, int height) {
     QImage image = NewImage(width, height, Qt::white);
-    // The panel leaves the left pixel column white, as the reference pictures do.
+    // The panel leaves the left pixel column white; the overlays are drawn at x 100 with it.
     const QRectF panel(1, 0, width - 1, height);
     framedPanel(image, panel, 11, 15);
 
