@@ -1,6 +1,7 @@
 // DrawPicture per mode and a whole board composition, each beside a plain memcpy of the same
 // number of bytes, so results can be read as ratios.
 
+#include "imaging/ImageLib.h"
 #include "imaging/ImageProcessing.h"
 #include "imaging/VcGraphics.h"
 
@@ -37,8 +38,8 @@ TRGBPicture Overlay() {
     TRGBPicture p = Picture(350, 79, BgrColor{0x35F0A0});
     for (int y = 0; y < 79; ++y) {
         std::memset(p.Row(y), 0xFF, 3);
-        for (int x = 0; x < 350; x += 7)
-            p.Row(y)[3 * x + 1] = std::uint8_t(x); // "text"
+        for (int x = 7; x < 350; x += 7)
+            p.Row(y)[3 * x + 1] = std::uint8_t(x); // "text", right of the white column
     }
     p.KeyR = p.KeyG = p.KeyB = 255;
     return p;
@@ -70,6 +71,14 @@ void BM_Tile(benchmark::State& state) {
 }
 void BM_Overlay(benchmark::State& state) {
     DrawBench(state, Overlay(), int(state.range(0)));
+}
+
+// The shipped game-over overlay, key white, as the board draws it.
+void BM_GameOver(benchmark::State& state) {
+    TRGBPicture overlay;
+    LoadPicture(overlay, "GameOver", 1.0);
+    overlay.KeyR = overlay.KeyG = overlay.KeyB = 255;
+    DrawBench(state, overlay, dmKey);
 }
 
 void BM_FullPictureCopy(benchmark::State& state) {
@@ -111,6 +120,7 @@ BENCHMARK(BM_Memcpy)->Name("memcpy/overlay")->Arg(kOverlayBytes);
 BENCHMARK(BM_Overlay)->Name("DrawPicture/overlay/copy")->Arg(dmCopy);
 BENCHMARK(BM_Overlay)->Name("DrawPicture/overlay/key")->Arg(dmKey);
 BENCHMARK(BM_Overlay)->Name("DrawPicture/overlay/average")->Arg(dmAverage);
+BENCHMARK(BM_GameOver)->Name("DrawPicture/gameover/key");
 BENCHMARK(BM_Memcpy)->Name("memcpy/picture")->Arg(kPictureBytes);
 BENCHMARK(BM_FullPictureCopy)->Name("DrawPicture/picture/copy-at-origin");
 BENCHMARK(BM_Memcpy)->Name("memcpy/board")->Arg(kBoardBytes);

@@ -7,7 +7,7 @@
 #include <cassert>
 #include <cstring>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
 
@@ -31,65 +31,110 @@ void copyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
         std::memcpy(dst, src, rowBytes);
 }
 
-// Pixels equal to the key colour among the 16 pixels (48 bytes) at s: bit 3j set for pixel j.
-// pattern holds the key's three bytes repeated 16 times.
-#if defined(__SSE2__)
-inline std::uint64_t keyedPixels16(const std::uint8_t* s, const std::uint8_t* pattern) {
-    const auto equal = [&](int part) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 16 * part));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + 16 * part));
-        return std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(a, b))));
-    };
-    const std::uint64_t m = equal(0) | equal(1) << 16 | equal(2) << 32;
-    return m & m >> 1 & m >> 2 & 0x249249249249ull;
+// One bit per pixel of a group of sixteen (48 bytes): bit 3j stands for pixel j.
+constexpr std::uint64_t kAllKeyed = 0x249249249249ull;
+
+// The key's three bytes repeated over a group of sixteen pixels (48 bytes).
+void fillKeyPattern(std::uint32_t key, std::uint8_t (&bytes)[48]) {
+    for (int i = 0; i < 48; ++i)
+        bytes[i] = std::uint8_t(key >> (8 * (i % 3)));
+}
+
+// From bit 3j per keyed pixel j to bits 3j, 3j+1, 3j+2: one bit per keyed byte.
+inline std::uint64_t keyedBytes(std::uint64_t keyedPixels) {
+    return keyedPixels | keyedPixels << 1 | keyedPixels << 2;
+}
+
+#if defined(__SSE2__) || defined(_M_X64)
+// Byte j of the result is 0xFF when bit j of bits is set.
+inline __m128i byteMask(std::uint32_t bits) {
+    __m128i v = _mm_cvtsi32_si128(int(bits));
+    v = _mm_unpacklo_epi8(v, v);
+    v = _mm_unpacklo_epi16(v, v);
+    v = _mm_unpacklo_epi32(v, v); // low byte in bytes 0..7, high byte in bytes 8..15
+    const __m128i select = _mm_set_epi8(-128, 64, 32, 16, 8, 4, 2, 1, -128, 64, 32, 16, 8, 4, 2, 1);
+    return _mm_cmpeq_epi8(_mm_and_si128(v, select), select);
+}
+
+// The key pattern held in registers: the stores of a blit may alias any byte in memory, so
+// a pattern read through a pointer would be loaded again after every store.
+struct KeyVectors {
+    __m128i k0, k1, k2;
+    explicit KeyVectors(std::uint32_t key) {
+        alignas(16) std::uint8_t bytes[48];
+        fillKeyPattern(key, bytes);
+        k0 = _mm_load_si128(reinterpret_cast<const __m128i*>(bytes));
+        k1 = _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + 16));
+        k2 = _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + 32));
+    }
+};
+
+// Sixteen pixels at s drawn over t, keyed pixels left out. The test runs on the vectors the
+// copy stores, so a group without key pixels costs three loads and three stores.
+inline void keyGroup16(const std::uint8_t* s, std::uint8_t* t, const KeyVectors& key) {
+    const auto* ps = reinterpret_cast<const __m128i*>(s);
+    const __m128i a = _mm_loadu_si128(ps), b = _mm_loadu_si128(ps + 1), c = _mm_loadu_si128(ps + 2);
+    const std::uint64_t m =
+        std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(a, key.k0)))) |
+        std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, key.k1)))) << 16 |
+        std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(c, key.k2)))) << 32;
+    const std::uint64_t keyed = m & m >> 1 & m >> 2 & kAllKeyed;
+    auto* pt = reinterpret_cast<__m128i*>(t);
+    if (keyed == 0) {
+        _mm_storeu_si128(pt, a);
+        _mm_storeu_si128(pt + 1, b);
+        _mm_storeu_si128(pt + 2, c);
+        return;
+    }
+    if (keyed == kAllKeyed) return;
+    // Mixed: keyed bytes keep the target's, the others take the source's.
+    const std::uint64_t keep = keyedBytes(keyed);
+    const __m128i parts[3] = {a, b, c};
+    for (int i = 0; i < 3; ++i) {
+        const __m128i k = byteMask(std::uint32_t(keep >> (16 * i)) & 0xFFFF);
+        const __m128i old = _mm_loadu_si128(pt + i);
+        _mm_storeu_si128(pt + i,
+                         _mm_or_si128(_mm_and_si128(k, old), _mm_andnot_si128(k, parts[i])));
+    }
 }
 #else
-inline std::uint64_t keyedPixels16(const std::uint8_t* s, const std::uint8_t* pattern) {
+struct KeyVectors {
+    std::uint8_t bytes[48];
+    explicit KeyVectors(std::uint32_t key) { fillKeyPattern(key, bytes); }
+};
+
+inline void keyGroup16(const std::uint8_t* s, std::uint8_t* t, const KeyVectors& key) {
     std::uint64_t m = 0;
     for (int k = 0; k < 48; ++k)
-        m |= std::uint64_t(s[k] == pattern[k]) << k;
-    return m & m >> 1 & m >> 2 & 0x249249249249ull;
+        m |= std::uint64_t(s[k] == key.bytes[k]) << k;
+    const std::uint64_t keep = keyedBytes(m & m >> 1 & m >> 2 & kAllKeyed);
+    for (int k = 0; k < 48; ++k)
+        if (!(keep >> k & 1)) t[k] = s[k];
 }
 #endif
 
-// Copies the pixels that differ from key. Sixteen pixels are tested at once; groups without a
-// key pixel extend a run that goes out in one memcpy.
-// One bit per pixel of a group of sixteen, as keyedPixels16 gives them.
-constexpr std::uint64_t kAllKeyed = 0x249249249249ull;
-
+// Copies the pixels that differ from key, sixteen at a time. A row's last group overlaps the
+// one before it rather than ending in a pixel loop: drawing a pixel twice from the same
+// source leaves the same result.
 void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
              std::size_t dstStride, std::int32_t cols, std::int32_t rows, std::uint32_t key) {
-    alignas(16) std::uint8_t pattern[48];
-    for (int i = 0; i < 48; ++i)
-        pattern[i] = std::uint8_t(key >> (8 * (i % 3)));
-
-    // One pass: a group of sixteen pixels is tested while it is in registers and copied whole
-    // when none of it is see-through, skipped when all of it is, and pixel by pixel otherwise.
+    const KeyVectors pattern(key);
     for (std::int32_t r = 0; r < rows; ++r, src += srcStride, dst += dstStride) {
-        std::int32_t i = 0;
-        for (; i + 16 <= cols; i += 16) {
-            const std::uint8_t* s = src + 3 * std::size_t(i);
-            std::uint8_t* t = dst + 3 * std::size_t(i);
-            const std::uint64_t keyed = keyedPixels16(s, pattern);
-            if (keyed == 0) {
-                std::memcpy(t, s, 48);
-            } else if (keyed != kAllKeyed) {
-                for (std::uint64_t opaque = ~keyed & kAllKeyed; opaque != 0; opaque &= opaque - 1) {
-                    const std::size_t at = std::size_t(std::countr_zero(opaque));
-                    t[at] = s[at];
-                    t[at + 1] = s[at + 1];
-                    t[at + 2] = s[at + 2];
-                }
+        if (cols < 16) {
+            for (std::int32_t i = 0; i < cols; ++i) {
+                const std::uint8_t* s = src + 3 * std::size_t(i);
+                if (pixelWord(s) == key) continue;
+                std::uint8_t* t = dst + 3 * std::size_t(i);
+                t[0] = s[0];
+                t[1] = s[1];
+                t[2] = s[2];
             }
+            continue;
         }
-        for (; i < cols; ++i) {
-            const std::uint8_t* s = src + 3 * std::size_t(i);
-            if (pixelWord(s) == key) continue;
-            std::uint8_t* t = dst + 3 * std::size_t(i);
-            t[0] = s[0];
-            t[1] = s[1];
-            t[2] = s[2];
-        }
+        const std::int32_t last = cols - 16;
+        for (std::int32_t i = 0; i < last; i += 16)
+            keyGroup16(src + 3 * std::size_t(i), dst + 3 * std::size_t(i), pattern);
+        keyGroup16(src + 3 * std::size_t(last), dst + 3 * std::size_t(last), pattern);
     }
 }
 
