@@ -1,39 +1,35 @@
 #include "adapters/QtPictures.h"
 
-#include "assets/ResourceToStream.h"
+#include "assets/ResourceStore.h"
 #include "imaging/ImageProcessing.h"
 
 namespace harvesta {
 
-QImage BitmapResource(const char* name) {
-    TMemoryStream stream;
-    ResourceToStream(name, stream);
-    // Decoded by the game's own bounded reader, like every other picture of the game.
-    const BitmapDecodeResult decoded = DecodeBitmapBlock(stream.Data());
-    const TRGBPicture& picture = decoded.picture;
-    if (!decoded.ok() || picture.Width <= 0 || picture.Height <= 0) return {};
-    return QImage(picture.Bits.data(), picture.Width, picture.Height, picture.Width * 3,
-                  QImage::Format_BGR888)
-        .copy();
+namespace {
+
+// Decoded by the game's own bounded reader, like every other picture of the game, into the
+// image's own rows: the block is only read, and no pixel is copied twice.
+QImage decodeResource(const char* name, SeeThrough seeThrough, QImage::Format format) {
+    QImage image;
+    const std::string error = DecodeBitmapBlockToWords(
+        FindResourceBlock(name), seeThrough,
+        [&](std::int32_t width, std::int32_t height, std::size_t& stride) -> std::uint32_t* {
+            image = QImage(width, height, format);
+            if (image.isNull()) return nullptr;
+            stride = std::size_t(image.bytesPerLine()) / 4;
+            return reinterpret_cast<std::uint32_t*>(image.bits());
+        });
+    return error.empty() ? image : QImage();
 }
 
-QImage SeeThroughBottomLeft(const QImage& picture) {
-    if (picture.isNull()) return {};
-    const QImage source = picture.format() == QImage::Format_BGR888
-                              ? picture
-                              : picture.convertToFormat(QImage::Format_BGR888);
-    QImage result(source.size(), QImage::Format_ARGB32);
-    const uchar* corner = source.constScanLine(source.height() - 1);
-    const QRgb key = qRgb(corner[2], corner[1], corner[0]);
-    for (int y = 0; y < source.height(); ++y) {
-        const uchar* in = source.constScanLine(y);
-        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < source.width(); ++x, in += 3) {
-            const QRgb colour = qRgb(in[2], in[1], in[0]);
-            out[x] = colour == key ? qRgba(0, 0, 0, 0) : colour;
-        }
-    }
-    return result;
+} // namespace
+
+QImage BitmapResource(const char* name) {
+    return decodeResource(name, SeeThrough::None, QImage::Format_RGB32);
+}
+
+QImage SeeThroughBitmapResource(const char* name) {
+    return decodeResource(name, SeeThrough::BottomLeftColour, QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace harvesta

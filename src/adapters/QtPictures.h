@@ -5,12 +5,12 @@
 
 namespace harvesta {
 
-// The bitmap resource of that name, copied through a memory stream and decoded; a null image
-// when there is none or it cannot be decoded.
+// The bitmap resource of that name, decoded straight from its block into an opaque 32-bit
+// image; a null image when there is none or it cannot be decoded.
 QImage BitmapResource(const char* name);
 
-// The picture with every pixel of its bottom-left pixel's colour made see-through, as a
-// transparent picture control shows it.
-QImage SeeThroughBottomLeft(const QImage& picture);
+// The same with every pixel of the bottom-left pixel's colour made see-through, in the same
+// pass, as a transparent picture control shows it: premultiplied, the form Qt draws fastest.
+QImage SeeThroughBitmapResource(const char* name);
 
 } // namespace harvesta

@@ -78,8 +78,8 @@ void TPaintBox::paintEvent(QPaintEvent*) {
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
-void TImage::SetPicture(const QImage& picture, bool transparent) {
-    picture_ = transparent ? SeeThroughBottomLeft(picture) : picture;
+void TImage::SetPicture(const QImage& picture) {
+    picture_ = picture;
     update();
 }
 
@@ -129,7 +129,7 @@ void THarvestaForm::BuildLayout() {
     pnlHead->setFixedHeight(41);
     Image2 = new TImage(pnlHead);
     Image2->setGeometry(0, 9, 24, 24);
-    Image2->SetPicture(BitmapResource("STOP_GRAY"), true);
+    Image2->SetPicture(SeeThroughBitmapResource("STOP_GRAY"));
     Image2->OnClick = [this] { Image2Click(); };
     Image2->OnMouseEnter = [this] { Image2MouseEnter(); };
     Image2->OnMouseLeave = [this] { Image2MouseLeave(); };
@@ -153,7 +153,7 @@ void THarvestaForm::BuildLayout() {
     pnlYield = new QWidget(pnlInformation);
     Image1 = new TImage(pnlYield);
     Image1->setGeometry(15, 3, 302, 301);
-    Image1->SetPicture(BitmapResource("SCORESSCREEN"), true);
+    Image1->SetPicture(SeeThroughBitmapResource("SCORESSCREEN"));
     static constexpr int kLabelPlaces[FruitKindCount + 1][2] = {
         {0, 0},    {94, 44},  {94, 88},   {94, 141},  {94, 194}, {94, 241},
         {224, 41}, {224, 92}, {224, 141}, {224, 188}, {224, 241}};
@@ -168,8 +168,8 @@ void THarvestaForm::BuildLayout() {
 
     pnlMiddle = new QWidget(pnlInformation);
     imgLogo = new TImage(pnlInformation);
-    const QImage logo = BitmapResource("LOGO");
-    imgLogo->SetPicture(logo, true);
+    const QImage logo = SeeThroughBitmapResource("LOGO");
+    imgLogo->SetPicture(logo);
 
     pnlTitle->setGeometry(0, 0, kInformationWidth, 41);
     pnlYield->setGeometry(0, 41, kInformationWidth, 305);
@@ -401,11 +401,11 @@ void THarvestaForm::Image2Click() {
 }
 
 void THarvestaForm::Image2MouseEnter() {
-    Image2->SetPicture(BitmapResource("STOP"), true);
+    Image2->SetPicture(SeeThroughBitmapResource("STOP"));
 }
 
 void THarvestaForm::Image2MouseLeave() {
-    Image2->SetPicture(BitmapResource("STOP_GRAY"), true);
+    Image2->SetPicture(SeeThroughBitmapResource("STOP_GRAY"));
 }
 
 void THarvestaForm::InvalidateBoard() {

@@ -46,7 +46,8 @@ class TPaintBox : public QWidget {
 class TImage : public QWidget {
   public:
     explicit TImage(QWidget* parent);
-    void SetPicture(const QImage& picture, bool transparent);
+    // Shows the picture as it is; a transparent control is given a see-through picture.
+    void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
     std::function<void()> OnClick, OnMouseEnter, OnMouseLeave;
 

@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 
 #include <cassert>
-#include <cmath>
 #include <string>
 
 namespace harvesta {
@@ -33,7 +32,8 @@ bool LoadPicture(TRGBPicture& picture, std::string_view name, double scale) {
         reportLoadError(name, {});
         return false;
     }
-    BitmapDecodeResult decoded = DecodeBitmapBlock(block);
+    // Decoded once, straight from the block, at its scaled size.
+    BitmapDecodeResult decoded = DecodeBitmapBlock(block, scale);
     if (!decoded.ok()) {
         MakeEmptyPicture(picture);
         reportLoadError(name, decoded.error);
@@ -46,8 +46,6 @@ bool LoadPicture(TRGBPicture& picture, std::string_view name, double scale) {
     picture.KeyG = decoded.picture.KeyG;
     picture.KeyB = decoded.picture.KeyB;
     picture.Tolerance = 0;
-    ScalePicture(picture, std::int32_t(std::trunc(picture.Width / scale)),
-                 std::int32_t(std::trunc(picture.Height / scale)));
     return true;
 }
 

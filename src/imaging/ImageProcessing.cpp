@@ -91,7 +91,20 @@ bool inflateBlock(std::span<const std::uint8_t> block, std::vector<std::uint8_t>
     return true;
 }
 
-std::string decodePlain(std::span<const std::uint8_t> image, TRGBPicture& picture) {
+// A plain bitmap image whose header has been checked: every stored row lies inside the block.
+struct StoredBitmap {
+    const std::uint8_t* pixels = nullptr; // the first stored row, which is the bottom one
+    std::size_t stride = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+
+    // Row y counted from the top.
+    const std::uint8_t* Row(std::int32_t y) const {
+        return pixels + stride * std::size_t(height - 1 - y);
+    }
+};
+
+std::string readPlain(std::span<const std::uint8_t> image, StoredBitmap& bitmap) {
     const BoundedReader in(image);
     if (!in.has(0, kFileHeaderBytes)) return "the picture header is incomplete";
     const std::uint32_t offset = in.u32(10);
@@ -108,20 +121,73 @@ std::string decodePlain(std::span<const std::uint8_t> image, TRGBPicture& pictur
     const std::uint64_t needed = stride * std::uint64_t(height - 1) + rowBytes;
     if (offset > in.size() || needed > in.size() - offset)
         return "the picture data is shorter than its header says";
-
-    picture.Bits.assign(std::size_t(pixelBytes) + kPictureSpareBytes, 0);
-    picture.Width = width;
-    picture.Height = height;
-    // Stored rows run bottom-up; write them top-down directly (the same as copy then flip).
-    for (std::int32_t row = 0; row < height; ++row) {
-        const std::uint8_t* src = in.at(offset + std::size_t(stride) * std::size_t(row));
-        std::memcpy(picture.Row(height - 1 - row), src, std::size_t(rowBytes));
-    }
-    picture.KeyB = picture.Bits[0];
-    picture.KeyG = picture.Bits[1];
-    picture.KeyR = picture.Bits[2];
-    picture.Tolerance = 0;
+    bitmap = {in.at(offset), std::size_t(stride), width, height};
     return {};
+}
+
+// Finds the plain image of a block, inflating a zlib stream into `inflated` first.
+std::string plainImageOf(std::span<const std::uint8_t> block, std::vector<std::uint8_t>& inflated,
+                         StoredBitmap& bitmap) {
+    if (isPlainBitmap(block)) return readPlain(block, bitmap);
+    std::string error;
+    if (!inflateBlock(block, inflated, error)) return error;
+    return readPlain(inflated, bitmap);
+}
+
+// Nearest-neighbour resize of a top-down picture, given row by row, into `out`, which already
+// has the new size. Destination pixel (j, i), counted from 1, takes source column
+// trunc(j * rx) and row trunc(i * ry): the far edge of its span. The ratios are rounded to
+// double and the products formed in extended precision, so that 52 -> 43 samples column 51
+// for column 43, as a rounded product would not. Column or row 0 (enlarging) is black.
+template <class RowAt>
+void sampleInto(const RowAt& rowAt, std::int32_t width, std::int32_t height, TRGBPicture& out) {
+    const double rx = double(width) / out.Width;
+    const double ry = double(height) / out.Height;
+    std::vector<std::int32_t> columns(std::size_t(out.Width));
+    for (std::int32_t j = 1; j <= out.Width; ++j) {
+        const auto c = std::int32_t(std::trunc((long double)j * (long double)rx));
+        columns[std::size_t(j - 1)] = c >= 1 && c <= width ? c : 0;
+    }
+    std::uint8_t* to = out.Bits.data();
+    for (std::int32_t i = 1; i <= out.Height; ++i) {
+        const auto r = std::int32_t(std::trunc((long double)i * (long double)ry));
+        const std::uint8_t* row = r >= 1 && r <= height ? rowAt(r - 1) : nullptr;
+        for (const std::int32_t c : columns) {
+            if (row && c != 0) {
+                const std::uint8_t* from = row + 3 * std::size_t(c - 1);
+                to[0] = from[0];
+                to[1] = from[1];
+                to[2] = from[2];
+            } else {
+                to[0] = to[1] = to[2] = 0;
+            }
+            to += 3;
+        }
+    }
+}
+
+// The picture straight from the stored rows: turned top-down and, when the scale asks for
+// another size, resized in the same pass. The key colour is the unscaled top-left pixel.
+void decodePlain(const StoredBitmap& bitmap, double scale, TRGBPicture& picture) {
+    const std::uint8_t* topLeft = bitmap.Row(0);
+    picture.KeyB = topLeft[0];
+    picture.KeyG = topLeft[1];
+    picture.KeyR = topLeft[2];
+    picture.Tolerance = 0;
+    const auto width = std::int32_t(std::trunc(bitmap.width / scale));
+    const auto height = std::int32_t(std::trunc(bitmap.height / scale));
+    if (width <= 0 || height <= 0) {
+        MakeEmptyPicture(picture);
+        return;
+    }
+    picture.Allocate(width, height);
+    if (width == bitmap.width && height == bitmap.height) {
+        const std::size_t rowBytes = std::size_t(width) * 3;
+        for (std::int32_t y = 0; y < height; ++y)
+            std::memcpy(picture.Row(y), bitmap.Row(y), rowBytes);
+        return;
+    }
+    sampleInto([&](std::int32_t y) { return bitmap.Row(y); }, bitmap.width, bitmap.height, picture);
 }
 
 } // namespace
@@ -132,22 +198,50 @@ void MakeEmptyPicture(TRGBPicture& picture) {
     picture.Height = 0;
 }
 
-BitmapDecodeResult DecodeBitmapBlock(std::span<const std::uint8_t> block) {
+BitmapDecodeResult DecodeBitmapBlock(std::span<const std::uint8_t> block, double scale) {
+    assert(scale > 0);
     BitmapDecodeResult result;
-    MakeEmptyPicture(result.picture);
     try {
-        if (isPlainBitmap(block)) {
-            result.error = decodePlain(block, result.picture);
-        } else {
-            std::vector<std::uint8_t> inflated;
-            if (inflateBlock(block, inflated, result.error))
-                result.error = decodePlain(inflated, result.picture);
-        }
+        std::vector<std::uint8_t> inflated;
+        StoredBitmap bitmap;
+        result.error = plainImageOf(block, inflated, bitmap);
+        if (result.ok()) decodePlain(bitmap, scale, result.picture);
     } catch (const std::bad_alloc&) {
         result.error = "not enough memory for the picture";
     }
-    if (!result.ok()) MakeEmptyPicture(result.picture);
+    if (!result.ok() || result.picture.Bits.empty()) MakeEmptyPicture(result.picture);
     return result;
+}
+
+std::string DecodeBitmapBlockToWords(std::span<const std::uint8_t> block, SeeThrough seeThrough,
+                                     const WordRowsSink& allocate) {
+    try {
+        std::vector<std::uint8_t> inflated;
+        StoredBitmap bitmap;
+        std::string error = plainImageOf(block, inflated, bitmap);
+        if (!error.empty()) return error;
+        std::size_t stride = 0;
+        std::uint32_t* out = allocate(bitmap.width, bitmap.height, stride);
+        if (!out) return "not enough memory for the picture";
+        // The bottom-left pixel is the first one stored. Without see-through the key is a
+        // value no 24-bit colour has.
+        const std::uint8_t* corner = bitmap.pixels;
+        const std::uint32_t key = seeThrough == SeeThrough::BottomLeftColour
+                                      ? std::uint32_t(corner[0]) | std::uint32_t(corner[1]) << 8 |
+                                            std::uint32_t(corner[2]) << 16
+                                      : 0xFFFFFFFFu;
+        for (std::int32_t y = 0; y < bitmap.height; ++y, out += stride) {
+            const std::uint8_t* in = bitmap.Row(y);
+            for (std::int32_t x = 0; x < bitmap.width; ++x, in += 3) {
+                const std::uint32_t colour =
+                    std::uint32_t(in[0]) | std::uint32_t(in[1]) << 8 | std::uint32_t(in[2]) << 16;
+                out[x] = colour == key ? 0u : colour | 0xFF000000u;
+            }
+        }
+        return {};
+    } catch (const std::bad_alloc&) {
+        return "not enough memory for the picture";
+    }
 }
 
 void FlipPicture(TRGBPicture& picture) {
@@ -171,25 +265,34 @@ void ScalePicture(TRGBPicture& picture, std::int32_t newWidth, std::int32_t newH
     }
     // The same size samples every pixel where it is: nothing to do.
     if (newWidth == picture.Width && newHeight == picture.Height) return;
-    std::vector<std::uint8_t> bits(std::size_t(newWidth) * newHeight * 3 + kPictureSpareBytes, 0);
-    // The ratios are rounded to double; the products are formed in extended precision so that
-    // 52 -> 43 samples column 51 for column 43, as a rounded product would not.
-    const double rx = double(picture.Width) / newWidth;
-    const double ry = double(picture.Height) / newHeight;
-    std::uint8_t* out = bits.data();
-    for (std::int32_t i = 1; i <= newHeight; ++i) {
-        const auto sourceRow = std::int32_t(std::trunc((long double)i * (long double)ry));
-        for (std::int32_t j = 1; j <= newWidth; ++j) {
-            const auto sourceCol = std::int32_t(std::trunc((long double)j * (long double)rx));
-            const std::uint32_t c = PixelAt(picture, sourceCol, sourceRow).value;
-            *out++ = std::uint8_t(c);
-            *out++ = std::uint8_t(c >> 8);
-            *out++ = std::uint8_t(c >> 16);
-        }
-    }
-    picture.Bits = std::move(bits);
+    TRGBPicture scaled;
+    scaled.Allocate(newWidth, newHeight);
+    sampleInto([&](std::int32_t y) { return picture.Row(y); }, picture.Width, picture.Height,
+               scaled);
+    picture.Bits = std::move(scaled.Bits);
     picture.Width = newWidth;
     picture.Height = newHeight;
+}
+
+void FillPicture(TRGBPicture& picture, BgrColor colour) {
+    const std::size_t rowBytes = std::size_t(picture.Width) * 3;
+    const std::size_t bytes = rowBytes * std::size_t(picture.Height);
+    if (bytes == 0) return;
+    std::uint8_t* p = picture.Bits.data();
+    const auto b = std::uint8_t(colour.value), g = std::uint8_t(colour.value >> 8),
+               r = std::uint8_t(colour.value >> 16);
+    if (b == g && g == r) {
+        std::memset(p, b, bytes); // black, white and the greys
+        return;
+    }
+    // One row by pixels, the others copied from it at memory speed.
+    for (std::size_t i = 0; i < rowBytes; i += 3) {
+        p[i] = b;
+        p[i + 1] = g;
+        p[i + 2] = r;
+    }
+    for (std::size_t at = rowBytes; at < bytes; at += rowBytes)
+        std::memcpy(p + at, p, rowBytes);
 }
 
 std::unique_ptr<TRGBPicture> CreatePicture(std::int32_t width, std::int32_t height,
@@ -199,20 +302,8 @@ std::unique_ptr<TRGBPicture> CreatePicture(std::int32_t width, std::int32_t heig
     if (bytes > kMaxPictureBytes) return nullptr;
     try {
         auto picture = std::make_unique<TRGBPicture>();
-        picture->Bits.assign(std::size_t(bytes) + kPictureSpareBytes, 0);
-        picture->Width = width;
-        picture->Height = height;
-        if (colour.value != 0) {
-            const std::uint8_t b = std::uint8_t(colour.value);
-            const std::uint8_t g = std::uint8_t(colour.value >> 8);
-            const std::uint8_t r = std::uint8_t(colour.value >> 16);
-            std::uint8_t* p = picture->Bits.data();
-            for (std::uint64_t i = 0; i < bytes; i += 3) {
-                p[i] = b;
-                p[i + 1] = g;
-                p[i + 2] = r;
-            }
-        }
+        picture->Allocate(width, height);
+        FillPicture(*picture, colour);
         return picture;
     } catch (const std::bad_alloc&) {
         return nullptr;

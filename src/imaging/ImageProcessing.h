@@ -4,7 +4,9 @@
 
 #include "imaging/mainImgTypes.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -25,7 +27,23 @@ struct BitmapDecodeResult {
 // Decodes a picture block: a 24-bit uncompressed bitmap file image (rows bottom-up, padded to
 // 4 bytes), or, when the block does not start with "BM", a zlib stream of one. Every read is
 // bounds-checked; a block that is short, inconsistent or of another format gives an error.
-BitmapDecodeResult DecodeBitmapBlock(std::span<const std::uint8_t> block);
+// With a scale other than 1 the picture comes out as ScalePicture would make it at
+// trunc(size / scale), in the same pass.
+BitmapDecodeResult DecodeBitmapBlock(std::span<const std::uint8_t> block, double scale = 1.0);
+
+// Where DecodeBitmapBlockToWords writes: asked once with the picture's size, it gives the top
+// row and the distance between rows in words, or nullptr when there is no room.
+using WordRowsSink =
+    std::function<std::uint32_t*(std::int32_t width, std::int32_t height, std::size_t& stride)>;
+
+enum class SeeThrough { None, BottomLeftColour };
+
+// Decodes a picture block as DecodeBitmapBlock does, straight into 32-bit words
+// 0xAARRGGBB, top row first: alpha 255, or, with SeeThrough::BottomLeftColour, the word 0 for
+// every pixel of the bottom-left pixel's colour. Opaque or clear, the words read the same as
+// premultiplied alpha. Returns what was wrong with the block, empty on success.
+std::string DecodeBitmapBlockToWords(std::span<const std::uint8_t> block, SeeThrough seeThrough,
+                                     const WordRowsSink& allocate);
 
 // A 0x0 picture with a valid zero-filled spare block: safe to draw (draws nothing) and to scale.
 void MakeEmptyPicture(TRGBPicture& picture);
@@ -39,6 +57,9 @@ void ScalePicture(TRGBPicture& picture, std::int32_t newWidth, std::int32_t newH
 
 // Colour of the pixel in column x, row y, both counted from 1; 0 outside the picture.
 BgrColor PixelAt(const TRGBPicture& picture, std::int32_t x, std::int32_t y);
+
+// Sets every pixel to colour.
+void FillPicture(TRGBPicture& picture, BgrColor colour);
 
 // A new picture of that size, every pixel set to colour (0 leaves it black); empty when the
 // size is negative or too large to allocate. Key colour and tolerance are 0.

@@ -2,9 +2,13 @@
 // The library's picture record, its colour types and the numbered constants that layers and
 // drawing use.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace harvesta {
@@ -13,10 +17,25 @@ namespace harvesta {
 // read a whole 32-bit word at the last pixel of a row.
 inline constexpr std::size_t kPictureSpareBytes = 1000;
 
+// Leaves the bytes of a resized block as they come from the allocator: a picture's pixels are
+// written whole (decoded, filled or composed) right after the block is made, so clearing them
+// first would only touch every page twice.
+template <class T> struct UninitializedAllocator : std::allocator<T> {
+    template <class U> struct rebind { using other = UninitializedAllocator<U>; };
+    UninitializedAllocator() = default;
+    template <class U> UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+using TPixelBytes = std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>>;
+
 // A 24-bit picture: rows from the top down, three bytes per pixel in the order blue, green,
 // red, no padding between rows.
 struct TRGBPicture {
-    std::vector<std::uint8_t> Bits; // Width * Height * 3 + kPictureSpareBytes, zero-filled
+    TPixelBytes Bits; // Width * Height * 3 pixel bytes, then kPictureSpareBytes zero bytes
     std::int32_t Width = 0;
     std::int32_t Height = 0;
     std::int32_t KeyR = 0;
@@ -28,6 +47,18 @@ struct TRGBPicture {
     std::uint8_t* Row(std::int32_t y) { return Bits.data() + std::size_t(y) * Width * 3; }
     const std::uint8_t* Row(std::int32_t y) const {
         return Bits.data() + std::size_t(y) * Width * 3;
+    }
+
+    // Sets the size and makes a block for it whose pixel bytes are left for the caller to
+    // write; the spare bytes are zero. Throws std::bad_alloc.
+    void Allocate(std::int32_t width, std::int32_t height) {
+        const std::size_t pixelBytes = std::size_t(width) * std::size_t(height) * 3;
+        TPixelBytes bits;
+        bits.resize(pixelBytes + kPictureSpareBytes);
+        std::fill(bits.begin() + std::ptrdiff_t(pixelBytes), bits.end(), std::uint8_t(0));
+        Bits = std::move(bits);
+        Width = width;
+        Height = height;
     }
 };
 

@@ -26,7 +26,7 @@ QFont tahoma(int pixels) {
 
 // The OK button's glyph, its bottom-left pixel's colour see-through.
 QIcon okGlyph() {
-    const QImage glyph = SeeThroughBottomLeft(BitmapResource("OKGLYPH"));
+    const QImage glyph = SeeThroughBitmapResource("OKGLYPH");
     return glyph.isNull() ? QIcon() : QIcon(QPixmap::fromImage(glyph));
 }
 

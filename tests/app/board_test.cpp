@@ -150,7 +150,7 @@ class BoardTest : public QObject {
         form.harvestaTimerTimer();
         QCOMPARE(form.GameState(), gsGameOver);
         paint(form);
-        const std::vector<std::uint8_t> first = form.BoardPicture().Picture.Bits;
+        const auto first = form.BoardPicture().Picture.Bits;
         QCOMPARE(boardPixel(form, 100 + 340, 100 + 20), kInk); // the wider overlay's right frame
         paint(form);
         QVERIFY(form.BoardPicture().Picture.Bits == first);
