@@ -1,9 +1,13 @@
 // One whole board paint through the real main window at scale 1.0: a full field of 144 tiles
-// and the game-over overlay composed off screen, then transferred to a surface. Beside it, a
-// memcpy of the off-screen picture's bytes, the least any paint of that picture can cost.
+// and the game-over overlay composed off screen, then transferred to a surface. Beside it,
+// memcpy of the off-screen picture's bytes and of the 32-bit picture a screen holds, the
+// least any paint of that picture can cost, and the transfer alone by three means.
+// CPU time is summed over all threads of the process: Qt may convert on worker threads.
 
-#include "app/main.h"
+#include "adapters/GraphicsTransfer.h"
 #include "adapters/QtPlatform.h"
+#include "app/main.h"
+#include "imaging/VcGraphics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,29 +28,22 @@ void endWithAFullField(THarvestaForm& window) {
     THarvestaEngine& e = window.Engine();
     e.TakePiece();
     for (int c = 3; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r) e.Field[c][r] = std::uint8_t(1 + (c * 7 + r) % 10);
+        for (int r = 2; r <= 17; ++r)
+            e.Field[c][r] = std::uint8_t(1 + (c * 7 + r) % 10);
     e.PutPiece();
     window.harvestaTimerTimer(); // lands, and the next piece has no room
-    for (int r = 2; r <= 17; ++r) e.Field[2][r] = std::uint8_t(1 + r % 10);
+    for (int r = 2; r <= 17; ++r)
+        e.Field[2][r] = std::uint8_t(1 + r % 10);
 }
 
-void paintInto(benchmark::State& state, QImage::Format format) {
-    QImage surface(form->pbMain->size(), format);
-    for (auto _ : state) {
-        QPainter painter(&surface);
-        form->pbMainPaint(painter);
-        benchmark::DoNotOptimize(surface.constBits());
-    }
-    const auto& board = form->BoardPicture().Picture;
-    state.SetBytesProcessed(state.iterations() * std::int64_t(board.Width) * board.Height * 3);
+const TRGBPicture& board() {
+    return form->BoardPicture().Picture;
+}
+std::int64_t pixels() {
+    return std::int64_t(board().Width) * board().Height;
 }
 
-void BM_BoardPaintToRgb32(benchmark::State& state) { paintInto(state, QImage::Format_RGB32); }
-void BM_BoardPaintToBgr888(benchmark::State& state) { paintInto(state, QImage::Format_BGR888); }
-
-void BM_MemcpyBoardPicture(benchmark::State& state) {
-    const auto& board = form->BoardPicture().Picture;
-    const std::size_t bytes = std::size_t(board.Width) * board.Height * 3;
+void memcpyBytes(benchmark::State& state, std::size_t bytes) {
     std::vector<std::uint8_t> from(bytes, 1), to(bytes);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), bytes);
@@ -56,9 +53,79 @@ void BM_MemcpyBoardPicture(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * std::int64_t(bytes));
 }
 
-BENCHMARK(BM_MemcpyBoardPicture);
-BENCHMARK(BM_BoardPaintToBgr888);
-BENCHMARK(BM_BoardPaintToRgb32);
+void BM_MemcpyBoardPicture(benchmark::State& state) {
+    memcpyBytes(state, std::size_t(pixels()) * 3);
+}
+void BM_MemcpyBoardPicture32(benchmark::State& state) {
+    memcpyBytes(state, std::size_t(pixels()) * 4);
+}
+
+// The whole paint: composition and transfer, as a paint event runs it.
+void paintInto(benchmark::State& state, QImage::Format format) {
+    QImage surface(form->pbMain->size(), format);
+    for (auto _ : state) {
+        QPainter painter(&surface);
+        form->pbMainPaint(painter);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+    state.SetBytesProcessed(state.iterations() * pixels() * 3);
+}
+
+void BM_BoardPaintToRgb32(benchmark::State& state) {
+    paintInto(state, QImage::Format_RGB32);
+}
+void BM_BoardPaintToBgr888(benchmark::State& state) {
+    paintInto(state, QImage::Format_BGR888);
+}
+
+// The transfer alone, to a 32-bit surface: the game's (converted straight into the
+// surface's rows), ...
+void BM_TransferStraightIntoRgb32(benchmark::State& state) {
+    QImage surface(form->pbMain->size(), QImage::Format_RGB32);
+    TScreenTransfer transfer(const_cast<TGraphicsEx&>(form->BoardPicture()));
+    for (auto _ : state) {
+        QPainter painter(&surface);
+        transfer.Draw(painter);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+    state.SetBytesProcessed(state.iterations() * pixels() * 3);
+}
+
+// ... converted into a 32-bit picture made once, which Qt then copies row by row, ...
+void BM_TransferViaRgb32Picture(benchmark::State& state) {
+    QImage surface(form->pbMain->size(), QImage::Format_RGB32);
+    QImage words(board().Width, board().Height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        CopyToWords(board(), 0, 0, board().Width, board().Height,
+                    reinterpret_cast<std::uint32_t*>(words.bits()),
+                    std::size_t(words.bytesPerLine()) / 4);
+        QPainter painter(&surface);
+        painter.drawImage(0, 0, words);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+    state.SetBytesProcessed(state.iterations() * pixels() * 3);
+}
+
+// ... and Qt's own conversion of the 24-bit picture.
+void BM_TransferQtConvertsBgr888(benchmark::State& state) {
+    QImage surface(form->pbMain->size(), QImage::Format_RGB32);
+    const QImage picture(board().Bits.data(), board().Width, board().Height, board().Width * 3,
+                         QImage::Format_BGR888);
+    for (auto _ : state) {
+        QPainter painter(&surface);
+        painter.drawImage(0, 0, picture);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+    state.SetBytesProcessed(state.iterations() * pixels() * 3);
+}
+
+BENCHMARK(BM_MemcpyBoardPicture)->MeasureProcessCPUTime();
+BENCHMARK(BM_MemcpyBoardPicture32)->MeasureProcessCPUTime();
+BENCHMARK(BM_BoardPaintToBgr888)->MeasureProcessCPUTime();
+BENCHMARK(BM_BoardPaintToRgb32)->MeasureProcessCPUTime();
+BENCHMARK(BM_TransferStraightIntoRgb32)->MeasureProcessCPUTime();
+BENCHMARK(BM_TransferViaRgb32Picture)->MeasureProcessCPUTime();
+BENCHMARK(BM_TransferQtConvertsBgr888)->MeasureProcessCPUTime();
 
 } // namespace
 

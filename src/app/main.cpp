@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
@@ -22,6 +23,8 @@ namespace harvesta {
 namespace {
 
 constexpr int kInformationWidth = 334;
+// The board's background, the colour of its blank picture.
+constexpr BgrColor kBoardBackground = MakeBgrColor(255, 255, 255);
 // The panels inside the common panel keep this distance from its edges.
 constexpr int kCommonBorder = 2;
 
@@ -446,7 +449,7 @@ void THarvestaForm::InitBoardGraphics() {
     const int height = roundUp4(pbMain->height());
     BoardImages_.Scale = FScale;
     BoardPicture_ = std::make_unique<TGraphicsEx>(width, height);
-    BoardImageIndex_[11] = BoardImages_.AddBlank(width, height, MakeBgrColor(255, 255, 255));
+    BoardImageIndex_[11] = BoardImages_.AddBlank(width, height, kBoardBackground);
     static constexpr const char* kFruitNames[FruitKindCount] = {
         "apple", "watermelon", "lemon",     "cherry",  "orange",
         "peach", "pear",       "pineapple", "pumpkin", "tomato"};
@@ -465,7 +468,9 @@ void THarvestaForm::InitBoardGraphics() {
 
 void THarvestaForm::pbMainPaint(QPainter& canvas) {
     TRGBPicture& board = BoardPicture_->Picture;
-    DrawPicture(0, 0, *BoardImages_.At(BoardImageIndex_[11]), dmCopy, board);
+    // The background: a fill in the blank picture's colour writes what copying it would,
+    // without reading a board-sized picture.
+    FillPicture(board, kBoardBackground);
     const int cell = pbMain->width() / (ColCount - 2);
     const int bottom = pnlCommon->height();
     for (int c = 2; c <= ColCount - 1; ++c)

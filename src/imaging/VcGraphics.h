@@ -6,6 +6,7 @@
 #include "imaging/ImageLib.h"
 #include "imaging/mainImgTypes.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -36,8 +37,14 @@ struct TBitmapInfoHeader {
     std::uint32_t biClrImportant = 0;
 };
 
+// The screen transfer's conversion: the pixels of the rectangle (x, y, width, height), which
+// lies inside the picture, as opaque 32-bit words 0xFFRRGGBB, the form 32-bit screens hold,
+// row after row into out, stride words apart. Runs at memory speed on one thread.
+void CopyToWords(const TRGBPicture& picture, std::int32_t x, std::int32_t y, std::int32_t width,
+                 std::int32_t height, std::uint32_t* out, std::size_t stride);
+
 // The off-screen picture everything is composed into. The screen transfer is on the window
-// side (platform/GraphicsTransfer.h).
+// side (adapters/GraphicsTransfer.h).
 class TGraphicsEx {
   public:
     // width and height must be valid picture sizes; colour 0 leaves the picture black.

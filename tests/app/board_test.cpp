@@ -10,6 +10,23 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+// Every allocation of the process through operator new is counted, so a test can tell that
+// a paint allocates nothing.
+namespace {
+std::atomic<long> allocations{0};
+}
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
 using namespace harvesta;
 using test::Rgb;
 
@@ -176,6 +193,66 @@ class BoardTest : public QObject {
         QCOMPARE(shot.size(), QSize(480, 845));
         const Rgb c = kindColour(fkPeach);
         QCOMPARE(shot.pixel(5, 848 - 53 + 3), qRgb(c.r, c.g, c.b));
+    }
+
+    void aPaintAllocatesNothing() {
+        BoardPictures pictures;
+        THarvestaForm form;
+        form.OnGameOver() = nullptr;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.mnuStartGame->trigger();
+        form.mnuPause->trigger(); // with the overlay
+        // The paint handler alone, inside a real repaint of part of the board.
+        long during = -1;
+        const auto paint = form.pbMain->OnPaint;
+        form.pbMain->OnPaint = [&](QPainter& painter) {
+            const long before = allocations;
+            paint(painter);
+            during = allocations - before;
+        };
+        form.pbMain->repaint(QRegion(10, 10, 100, 100) + QRegion(200, 300, 50, 50));
+        QCOMPARE(during, 0L);
+    }
+
+    // The transfer writes a 32-bit surface's rows itself and leaves other surfaces to Qt;
+    // either way the surface shows the board's pixels where the board lies, inside the
+    // region being repainted, and nothing outside it.
+    void everySurfaceShowsTheBoardInsideTheRepaintedRegionOnly_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("RGB32") << QImage::Format_RGB32;
+        QTest::newRow("ARGB32 premultiplied") << QImage::Format_ARGB32_Premultiplied;
+        QTest::newRow("ARGB32") << QImage::Format_ARGB32;
+        QTest::newRow("RGB888") << QImage::Format_RGB888;
+    }
+    void everySurfaceShowsTheBoardInsideTheRepaintedRegionOnly() {
+        QFETCH(QImage::Format, format);
+        BoardPictures pictures;
+        THarvestaForm form;
+        auto& e = form.Engine();
+        clearField(e);
+        for (int c = 2; c <= 10; ++c)
+            for (int r = 12; r <= 17; ++r)
+                e.Field[c][r] = std::uint8_t(1 + (c + r) % 10);
+        QImage surface(520, 900, format);
+        surface.fill(Qt::red);
+        const QPoint at(90, 9);
+        // Two rectangles of the board, one down to its bottom edge.
+        const QRegion repainted = QRegion(100, 500, 200, 345) + QRegion(3, 2, 20, 30);
+        form.pbMain->render(&surface, at, repainted);
+        // The region's top-left corner lands at `at`.
+        const QPoint shift = at - repainted.boundingRect().topLeft();
+        const QRegion shown = repainted.translated(shift);
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x) {
+                QRgb expected = qRgb(255, 0, 0);
+                if (shown.contains(QPoint(x, y))) {
+                    const Rgb c = boardPixel(form, x - shift.x(), y - shift.y());
+                    expected = qRgb(c.r, c.g, c.b);
+                }
+                if (surface.pixel(x, y) != expected)
+                    QFAIL(qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+            }
     }
 
     void missingPicturesAreReportedAndTheGameStillRuns() {
