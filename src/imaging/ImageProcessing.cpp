@@ -91,6 +91,17 @@ bool inflateBlock(std::span<const std::uint8_t> block, std::vector<std::uint8_t>
     return true;
 }
 
+// The integer part of the exact product n * r (n >= 0, r > 0). The Microsoft compiler's long
+// double is only a double, so extended precision cannot be relied on: the rounding error of
+// the double product, which fma gives exactly, tells whether a product that rounded to a whole
+// number lies just below it.
+std::int32_t truncatedExactProduct(std::int32_t n, double r) {
+    const double rounded = double(n) * r;
+    const double whole = std::trunc(rounded);
+    const bool roundedUpOntoWhole = whole == rounded && std::fma(double(n), r, -rounded) < 0;
+    return std::int32_t(roundedUpOntoWhole ? whole - 1 : whole);
+}
+
 std::string decodePlain(std::span<const std::uint8_t> image, TRGBPicture& picture) {
     const BoundedReader in(image);
     if (!in.has(0, kFileHeaderBytes)) return "the picture header is incomplete";
@@ -172,15 +183,15 @@ void ScalePicture(TRGBPicture& picture, std::int32_t newWidth, std::int32_t newH
     // The same size samples every pixel where it is: nothing to do.
     if (newWidth == picture.Width && newHeight == picture.Height) return;
     std::vector<std::uint8_t> bits(std::size_t(newWidth) * newHeight * 3 + kPictureSpareBytes, 0);
-    // The ratios are rounded to double; the products are formed in extended precision so that
-    // 52 -> 43 samples column 51 for column 43, as a rounded product would not.
+    // The ratios are rounded to double; the products are taken exactly, so that 52 -> 43
+    // samples column 51 for column 43, as a rounded product would not.
     const double rx = double(picture.Width) / newWidth;
     const double ry = double(picture.Height) / newHeight;
     std::uint8_t* out = bits.data();
     for (std::int32_t i = 1; i <= newHeight; ++i) {
-        const auto sourceRow = std::int32_t(std::trunc((long double)i * (long double)ry));
+        const std::int32_t sourceRow = truncatedExactProduct(i, ry);
         for (std::int32_t j = 1; j <= newWidth; ++j) {
-            const auto sourceCol = std::int32_t(std::trunc((long double)j * (long double)rx));
+            const std::int32_t sourceCol = truncatedExactProduct(j, rx);
             const std::uint32_t c = PixelAt(picture, sourceCol, sourceRow).value;
             *out++ = std::uint8_t(c);
             *out++ = std::uint8_t(c >> 8);
