@@ -344,18 +344,27 @@ TEST(ShippedAssets, ScoresScreenIsAFramedPanelWithAOnePixelWhiteBorder) {
     expectPanelRules(load("SCORESSCREEN"), {1, 1, 301, 300});
 }
 
-TEST(ShippedAssets, ScoresScreenShowsAFruitJustLeftOfEveryCountLabelAndNothingUnderIt) {
+// Whether the yield picture has something drawn at (x, y), rather than the plain panel.
+auto drawnOnScoresScreen(const Picture& p) {
+    return [&p](int x, int y) {
+        static const Panel panel{1, 1, 301, 300};
+        return distance(p.at(x, y), panel.plain(x, y)) > 24;
+    };
+}
+
+TEST(ShippedAssets, ScoresScreenShowsAFruitJustLeftOfEveryCountLabelAndKeepsClearOfIt) {
     const Picture p = load("SCORESSCREEN");
-    const Panel panel{1, 1, 301, 300};
-    auto drawn = [&](int x, int y) { return distance(p.at(x, y), panel.plain(x, y)) > 24; };
+    const auto drawn = drawnOnScoresScreen(p);
     for (const Spot* labels : {kMainWindowLabels, kScoresWindowLabels})
         for (int k = 0; k < 10; ++k) {
             SCOPED_TRACE("Label" + std::to_string(k + 1));
             const Spot s = labels[k];
-            // The count's place (up to four digits of 13 px Tahoma, 16 px high) is clear.
-            for (int y = s.y; y < s.y + 16; ++y)
-                for (int x = s.x; x < s.x + 32; ++x)
-                    ASSERT_FALSE(drawn(x, y)) << "drawing under the label at " << x << "," << y;
+            // The count's place (up to four digits of 13 px Tahoma, 16 px high) and three
+            // pixels around it are clear, so the digits never touch the icon.
+            constexpr int kClear = 3;
+            for (int y = s.y - kClear; y < s.y + 16 + kClear; ++y)
+                for (int x = s.x - kClear; x < s.x + 32; ++x)
+                    ASSERT_FALSE(drawn(x, y)) << "drawing near the label at " << x << "," << y;
             // A fruit fills the space just left of it, level with it.
             int fruit = 0, nearest = 1000;
             for (int y = s.y; y < s.y + 16; ++y)
@@ -364,6 +373,51 @@ TEST(ShippedAssets, ScoresScreenShowsAFruitJustLeftOfEveryCountLabelAndNothingUn
             EXPECT_GT(fruit, 250);
             EXPECT_LE(nearest, 10);
         }
+}
+
+TEST(ShippedAssets, EveryYieldIconIsARoundPlateWithNothingStickingOut) {
+    const Picture p = load("SCORESSCREEN");
+    const auto drawn = drawnOnScoresScreen(p);
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE("fruit " + std::to_string(k + 1));
+        // The icon: everything drawn that touches the place just left of the label.
+        const Spot s = kMainWindowLabels[k];
+        int seedX = s.x - 1;
+        while (seedX > s.x - 20 && !drawn(seedX, s.y + 8))
+            --seedX;
+        ASSERT_TRUE(drawn(seedX, s.y + 8));
+        std::vector<std::pair<int, int>> icon, todo = {{seedX, s.y + 8}};
+        std::set<std::pair<int, int>> seen = {todo.front()};
+        while (!todo.empty()) {
+            const auto [x, y] = todo.back();
+            todo.pop_back();
+            icon.push_back({x, y});
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (drawn(x + dx, y + dy) && seen.insert({x + dx, y + dy}).second)
+                        todo.push_back({x + dx, y + dy});
+        }
+        int left = 1000, right = -1, top = 1000, bottom = -1;
+        for (const auto& [x, y] : icon) {
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+        // A disc: as wide as it is high, nothing in the corners of its square, and reaching
+        // its rim all the way round. A stalk or leaf over the plate's edge breaks one of these.
+        EXPECT_NEAR(right - left, bottom - top, 1);
+        EXPECT_GE(right - left, 36) << "a plate, not a bare fruit";
+        const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+        const double radius = (right - left + 1) / 2.0;
+        for (const auto& [x, y] : icon)
+            EXPECT_LE(std::hypot(x - cx, y - cy), radius + 0.5)
+                << "outside the plate at " << x << "," << y;
+        for (int degrees = 0; degrees < 360; degrees += 10) {
+            const double a = degrees * 3.14159265358979 / 180;
+            const int x = static_cast<int>(std::lround(cx + (radius - 1.5) * std::cos(a)));
+            const int y = static_cast<int>(std::lround(cy + (radius - 1.5) * std::sin(a)));
+            EXPECT_TRUE(seen.contains({x, y})) << "the plate's rim is missing at " << degrees;
+        }
+    }
 }
 
 // ---- Close buttons --------------------------------------------------------------------------
