@@ -1,10 +1,12 @@
 // The check of the committed blocks in assets/data: what the game's picture catalogue fixes
 // (names, sizes, header fields, pixel offsets) and the content rules the pictures' users
-// rely on (white corners, white surroundings, magenta backgrounds, key colours), plus the
-// manual page. It also makes sure the built-in table carries exactly these bytes.
+// rely on (white corners, white surroundings, magenta backgrounds, key colours), that no two
+// fruits look alike on the smallest board even in grey, plus the manual page. It also makes
+// sure the built-in table carries exactly these bytes.
 
 #include "assets/BuiltInBlocks.h"
 #include "assets/ResourceStore.h"
+#include "imaging/ImageLib.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
+#include <iostream>
 #include <iterator>
 #include <set>
 #include <string>
@@ -240,6 +244,99 @@ TEST(ShippedAssets, NoTwoFruitTilesLookAlike) {
                     differing += distance(a.at(x, y), b.at(x, y)) > 40;
             EXPECT_GT(differing, 400) << kFruits[i] << " and " << kFruits[j];
         }
+}
+
+// ---- Telling the fruits apart at a glance ----------------------------------------------------
+
+// A fruit tile as the board shows it at its smallest scale (1.4: 37 x 37 pixels, scaled by the
+// game's own image list), as grey levels: what a child who cannot tell red from green, or a
+// glance at a small tile, has to go on.
+using GreyTile = std::vector<double>;
+constexpr double kSmallestScale = 1.4;
+
+GreyTile greyTileAtSmallestScale(const char* name, int& side) {
+    TRGBPicture picture;
+    EXPECT_TRUE(LoadPicture(picture, name, kSmallestScale)) << name;
+    side = picture.Width;
+    GreyTile grey(static_cast<std::size_t>(picture.Width) * picture.Height);
+    for (int y = 0; y < picture.Height; ++y)
+        for (int x = 0; x < picture.Width; ++x) {
+            const std::uint8_t* bgr = picture.Row(y) + 3 * x;
+            grey[y * side + x] = (114 * bgr[0] + 587 * bgr[1] + 299 * bgr[2]) / 1000.0;
+        }
+    return grey;
+}
+
+// The outlines and markings of a picture: the size of the grey gradient (Sobel) per pixel.
+GreyTile edgesOf(const GreyTile& grey, int side) {
+    auto at = [&](int x, int y) {
+        return grey[std::clamp(y, 0, side - 1) * side + std::clamp(x, 0, side - 1)];
+    };
+    GreyTile edges(grey.size());
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const double gx = at(x + 1, y - 1) + 2 * at(x + 1, y) + at(x + 1, y + 1) -
+                              at(x - 1, y - 1) - 2 * at(x - 1, y) - at(x - 1, y + 1);
+            const double gy = at(x - 1, y + 1) + 2 * at(x, y + 1) + at(x + 1, y + 1) -
+                              at(x - 1, y - 1) - 2 * at(x, y - 1) - at(x + 1, y - 1);
+            edges[y * side + x] = std::hypot(gx, gy) / 4;
+        }
+    return edges;
+}
+
+// How far apart two tiles look: the mean difference per pixel over the tile's inside (its
+// rim is the same on every tile), with the two fruits laid over each other as well as they
+// go within two pixels, because a fruit drawn a pixel further left is still the same fruit.
+double apart(const GreyTile& a, const GreyTile& b, int side) {
+    constexpr int kRim = 4, kSlide = 2;
+    double best = 1e9;
+    for (int dy = -kSlide; dy <= kSlide; ++dy)
+        for (int dx = -kSlide; dx <= kSlide; ++dx) {
+            double sum = 0;
+            int n = 0;
+            for (int y = kRim; y < side - kRim; ++y)
+                for (int x = kRim; x < side - kRim; ++x, ++n)
+                    sum += std::abs(a[y * side + x] - b[(y + dy) * side + x + dx]);
+            best = std::min(best, sum / n);
+        }
+    return best;
+}
+
+TEST(ShippedAssets, EveryTwoFruitsDifferInToneAndInShapeAtTheSmallestScaleInGrey) {
+    struct Pair {
+        std::string names;
+        double tone, shape;
+    };
+    std::vector<GreyTile> grey, edges;
+    int side = 0;
+    for (const char* name : kFruits) {
+        grey.push_back(greyTileAtSmallestScale(name, side));
+        ASSERT_EQ(side, 37);
+        edges.push_back(edgesOf(grey.back(), side));
+    }
+    std::vector<Pair> pairs;
+    for (std::size_t i = 0; i < std::size(kFruits); ++i)
+        for (std::size_t j = i + 1; j < std::size(kFruits); ++j)
+            pairs.push_back({std::string(kFruits[i]) + "-" + kFruits[j],
+                             apart(grey[i], grey[j], side), apart(edges[i], edges[j], side)});
+    // Tone: light against dark, where the fruit's parts lie. Shape: outline, stalk, leaves,
+    // crease, peel, as edges. Held at the level the artwork reaches, so that a later drawing
+    // cannot make two fruits alike again (apple and tomato, orange and peach once were).
+    constexpr double kLeastToneApart = 36;
+    constexpr double kLeastShapeApart = 30.5;
+    for (const Pair& pair : pairs) {
+        EXPECT_GE(pair.tone, kLeastToneApart) << pair.names << ": alike in grey";
+        EXPECT_GE(pair.shape, kLeastShapeApart) << pair.names << ": alike in outline and markings";
+    }
+    // The closest pairs, for whoever redraws a fruit.
+    for (const auto key : {&Pair::tone, &Pair::shape}) {
+        std::ranges::sort(pairs, {}, key);
+        std::cout << (key == &Pair::tone ? "closest in tone: " : "closest in shape:");
+        for (std::size_t i = 0; i < 5; ++i)
+            std::cout << ' ' << pairs[i].names << ' ' << std::fixed << std::setprecision(1)
+                      << pairs[i].*key;
+        std::cout << '\n';
+    }
 }
 
 // ---- Framed gradient panels ----------------------------------------------------------------
