@@ -337,7 +337,7 @@ void tomato(QPainter& p) {
     const QPointF hub(50, 39);
     for (int i = 0; i < 2 * points; ++i) {
         const double a = -std::numbers::pi / 2 + (i + 0.5) * std::numbers::pi / points;
-        const double r = i % 2 == 0 ? 31 : 9.5;
+        const double r = i % 2 == 0 ? 31 : 13;
         const QPointF at = hub + QPointF(r * std::cos(a) * 1.05, r * std::sin(a) * 0.62);
         if (i == 0)
             star.moveTo(at);
@@ -346,9 +346,15 @@ void tomato(QPainter& p) {
     }
     star.closeSubpath();
     QLinearGradient g(36, 28, 62, 50);
-    g.setColorAt(0, QColor(176, 240, 100));
-    g.setColorAt(1, QColor(96, 192, 56));
-    BodyWith(p, star, g, QColor(24, 86, 20));
+    g.setColorAt(0, QColor(196, 250, 120));
+    g.setColorAt(1, QColor(110, 206, 64));
+    // A lighter rim than the other outlines, so the star stays bright on the red at the
+    // smallest size, where a dark rim would swallow the narrow sepals.
+    p.save();
+    p.setPen(QPen(QColor(36, 110, 28), kOutline * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(g);
+    p.drawPath(star);
+    p.restore();
     QPainterPath stalk(QPointF(50, 38));
     stalk.quadTo(50, 28, 56, 22);
     Stalk(p, stalk, 5, QColor(92, 164, 56));
