@@ -323,7 +323,7 @@ TEST(ShippedAssets, EveryTwoFruitsDifferInToneAndInShapeAtTheSmallestScaleInGrey
     // crease, peel, as edges. Held at the level the artwork reaches, so that a later drawing
     // cannot make two fruits alike again (apple and tomato, orange and peach once were).
     constexpr double kLeastToneApart = 36;
-    constexpr double kLeastShapeApart = 30.5;
+    constexpr double kLeastShapeApart = 32;
     for (const Pair& pair : pairs) {
         EXPECT_GE(pair.tone, kLeastToneApart) << pair.names << ": alike in grey";
         EXPECT_GE(pair.shape, kLeastShapeApart) << pair.names << ": alike in outline and markings";

@@ -211,8 +211,8 @@ void peach(QPainter& p) {
     body.closeSubpath();
     QLinearGradient g(18, 34, 86, 76);
     g.setColorAt(0.0, QColor(255, 234, 170));
-    g.setColorAt(0.42, QColor(255, 196, 128));
-    g.setColorAt(0.7, QColor(246, 120, 104));
+    g.setColorAt(0.5, QColor(255, 204, 136));
+    g.setColorAt(0.76, QColor(246, 124, 106));
     g.setColorAt(1.0, QColor(218, 60, 84));
     QPainterPath stalk(QPointF(50, 32));
     stalk.quadTo(49, 24, 51, 17);
