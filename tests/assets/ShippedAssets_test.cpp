@@ -19,6 +19,7 @@
 #include <iomanip>
 #include <iostream>
 #include <iterator>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -509,7 +510,7 @@ TEST(ShippedAssets, EveryYieldIconIsARoundPlateWithNothingStickingOut) {
             EXPECT_LE(std::hypot(x - cx, y - cy), radius + 0.5)
                 << "outside the plate at " << x << "," << y;
         for (int degrees = 0; degrees < 360; degrees += 10) {
-            const double a = degrees * 3.14159265358979 / 180;
+            const double a = degrees * std::numbers::pi / 180;
             const int x = static_cast<int>(std::lround(cx + (radius - 1.5) * std::cos(a)));
             const int y = static_cast<int>(std::lround(cy + (radius - 1.5) * std::sin(a)));
             EXPECT_TRUE(seen.contains({x, y})) << "the plate's rim is missing at " << degrees;
