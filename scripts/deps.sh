@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev zlib1g-dev cmake ninja-build g++
     googletest libgtest-dev libbenchmark-dev
     fonts-dejavu-core
+    fonts-wine fonts-arkpandora
     desktop-file-utils appstream
 )
 # Extra tools for running the game without a display and for the decoder fuzz target.
