@@ -103,5 +103,11 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), zlib1g, libc6, libstdc++6")
 endif()
+# Free faces with the metrics of those the layouts were drawn with; the game registers them
+# at start-up where the real faces are missing (src/adapters/DesignedFonts.h).
+if(CPACK_DEBIAN_PACKAGE_DEPENDS)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ")
+endif()
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-arkpandora")
 
 include(CPack)

@@ -7,11 +7,18 @@ packages=(
     qt6-base-dev zlib1g-dev cmake ninja-build g++
     googletest libgtest-dev libbenchmark-dev
     fonts-dejavu-core
+    fonts-wine fonts-arkpandora
     desktop-file-utils appstream
 )
 # Extra tools for running the game without a display and for the decoder fuzz target.
 if [[ "${HARVESTA_WANT_XVFB:-0}" == 1 ]]; then packages+=(xvfb xauth xdotool imagemagick); fi
 if [[ "${HARVESTA_WANT_FUZZ:-0}" == 1 ]]; then packages+=(clang libclang-rt-14-dev); fi
+# The Windows cross build of the core and Wine to run its tests (scripts/test-windows.sh);
+# GoogleTest's sources come with googletest above. Clang checks the resource table against
+# the Microsoft compiler's limit on literals.
+if [[ "${HARVESTA_WANT_WINDOWS:-0}" == 1 ]]; then
+    packages+=(g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 clang)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 // message loop until the main window is closed.
 
 #include "app/main.h"
+#include "adapters/DesignedFonts.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/StartupReport.h"
 #include "results/scores.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("example.littleorchard.Harvesta");
     QApplication::setWindowIcon(harvesta::ApplicationIcon());
     harvesta::platform::InstallQtServices();
+    harvesta::platform::InstallDesignedFonts();
 
     harvesta::THarvestaForm HarvestaForm;
     // The secondary windows belong to the main window and live as long as it does.

@@ -11,12 +11,10 @@ namespace harvesta::detail {
 
 struct BuiltInBlock {
     const char* name; // upper case
-    const char* data;
+    const std::uint8_t* data;
     std::size_t size;
 
-    std::span<const std::uint8_t> Bytes() const {
-        return {reinterpret_cast<const std::uint8_t*>(data), size};
-    }
+    std::span<const std::uint8_t> Bytes() const { return {data, size}; }
 };
 
 extern const BuiltInBlock kBuiltInBlocks[];

@@ -72,10 +72,11 @@ bool TListOfImages::IsOpaqueAt(std::int32_t picture, std::int32_t x, std::int32_
                        r = std::int32_t(c >> 16 & 0xFF);
     // Wide arithmetic: the tolerance and key are public fields and may hold anything.
     const std::int64_t t = p->Tolerance;
-    const auto near = [t](std::int64_t v, std::int64_t key) {
+    // Not "near": the Windows headers define near and far as macros.
+    const auto matches = [t](std::int64_t v, std::int64_t key) {
         return key - t <= v && v <= key + t;
     };
-    return !(near(r, p->KeyR) && near(g, p->KeyG) && near(b, p->KeyB));
+    return !(matches(r, p->KeyR) && matches(g, p->KeyG) && matches(b, p->KeyB));
 }
 
 } // namespace harvesta

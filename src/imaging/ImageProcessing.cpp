@@ -91,6 +91,17 @@ bool inflateBlock(std::span<const std::uint8_t> block, std::vector<std::uint8_t>
     return true;
 }
 
+// The integer part of the exact product n * r (n >= 0, r > 0). The Microsoft compiler's long
+// double is only a double, so extended precision cannot be relied on: the rounding error of
+// the double product, which fma gives exactly, tells whether a product that rounded to a whole
+// number lies just below it.
+std::int32_t truncatedExactProduct(std::int32_t n, double r) {
+    const double rounded = double(n) * r;
+    const double whole = std::trunc(rounded);
+    const bool roundedUpOntoWhole = whole == rounded && std::fma(double(n), r, -rounded) < 0;
+    return std::int32_t(roundedUpOntoWhole ? whole - 1 : whole);
+}
+
 // A plain bitmap image whose header has been checked: every stored row lies inside the block.
 struct StoredBitmap {
     const std::uint8_t* pixels = nullptr; // the first stored row, which is the bottom one
@@ -137,20 +148,20 @@ std::string plainImageOf(std::span<const std::uint8_t> block, std::vector<std::u
 // Nearest-neighbour resize of a top-down picture, given row by row, into `out`, which already
 // has the new size. Destination pixel (j, i), counted from 1, takes source column
 // trunc(j * rx) and row trunc(i * ry): the far edge of its span. The ratios are rounded to
-// double and the products formed in extended precision, so that 52 -> 43 samples column 51
-// for column 43, as a rounded product would not. Column or row 0 (enlarging) is black.
+// double and the products taken exactly, so that 52 -> 43 samples column 51 for column 43, as
+// a rounded product would not. Column or row 0 (enlarging) is black.
 template <class RowAt>
 void sampleInto(const RowAt& rowAt, std::int32_t width, std::int32_t height, TRGBPicture& out) {
     const double rx = double(width) / out.Width;
     const double ry = double(height) / out.Height;
     std::vector<std::int32_t> columns(std::size_t(out.Width));
     for (std::int32_t j = 1; j <= out.Width; ++j) {
-        const auto c = std::int32_t(std::trunc((long double)j * (long double)rx));
+        const std::int32_t c = truncatedExactProduct(j, rx);
         columns[std::size_t(j - 1)] = c >= 1 && c <= width ? c : 0;
     }
     std::uint8_t* to = out.Bits.data();
     for (std::int32_t i = 1; i <= out.Height; ++i) {
-        const auto r = std::int32_t(std::trunc((long double)i * (long double)ry));
+        const std::int32_t r = truncatedExactProduct(i, ry);
         const std::uint8_t* row = r >= 1 && r <= height ? rowAt(r - 1) : nullptr;
         for (const std::int32_t c : columns) {
             if (row && c != 0) {

@@ -1,10 +1,12 @@
 // The check of the committed blocks in assets/data: what the game's picture catalogue fixes
 // (names, sizes, header fields, pixel offsets) and the content rules the pictures' users
-// rely on (white corners, white surroundings, magenta backgrounds, key colours), plus the
-// manual page. It also makes sure the built-in table carries exactly these bytes.
+// rely on (white corners, white surroundings, magenta backgrounds, key colours), that no two
+// fruits look alike on the smallest board even in grey, plus the manual page. It also makes
+// sure the built-in table carries exactly these bytes.
 
 #include "assets/BuiltInBlocks.h"
 #include "assets/ResourceStore.h"
+#include "imaging/ImageLib.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
+#include <iostream>
 #include <iterator>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -242,6 +247,99 @@ TEST(ShippedAssets, NoTwoFruitTilesLookAlike) {
         }
 }
 
+// ---- Telling the fruits apart at a glance ----------------------------------------------------
+
+// A fruit tile as the board shows it at its smallest scale (1.4: 37 x 37 pixels, scaled by the
+// game's own image list), as grey levels: what a child who cannot tell red from green, or a
+// glance at a small tile, has to go on.
+using GreyTile = std::vector<double>;
+constexpr double kSmallestScale = 1.4;
+
+GreyTile greyTileAtSmallestScale(const char* name, int& side) {
+    TRGBPicture picture;
+    EXPECT_TRUE(LoadPicture(picture, name, kSmallestScale)) << name;
+    side = picture.Width;
+    GreyTile grey(static_cast<std::size_t>(picture.Width) * picture.Height);
+    for (int y = 0; y < picture.Height; ++y)
+        for (int x = 0; x < picture.Width; ++x) {
+            const std::uint8_t* bgr = picture.Row(y) + 3 * x;
+            grey[y * side + x] = (114 * bgr[0] + 587 * bgr[1] + 299 * bgr[2]) / 1000.0;
+        }
+    return grey;
+}
+
+// The outlines and markings of a picture: the size of the grey gradient (Sobel) per pixel.
+GreyTile edgesOf(const GreyTile& grey, int side) {
+    auto at = [&](int x, int y) {
+        return grey[std::clamp(y, 0, side - 1) * side + std::clamp(x, 0, side - 1)];
+    };
+    GreyTile edges(grey.size());
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const double gx = at(x + 1, y - 1) + 2 * at(x + 1, y) + at(x + 1, y + 1) -
+                              at(x - 1, y - 1) - 2 * at(x - 1, y) - at(x - 1, y + 1);
+            const double gy = at(x - 1, y + 1) + 2 * at(x, y + 1) + at(x + 1, y + 1) -
+                              at(x - 1, y - 1) - 2 * at(x, y - 1) - at(x + 1, y - 1);
+            edges[y * side + x] = std::hypot(gx, gy) / 4;
+        }
+    return edges;
+}
+
+// How far apart two tiles look: the mean difference per pixel over the tile's inside (its
+// rim is the same on every tile), with the two fruits laid over each other as well as they
+// go within two pixels, because a fruit drawn a pixel further left is still the same fruit.
+double apart(const GreyTile& a, const GreyTile& b, int side) {
+    constexpr int kRim = 4, kSlide = 2;
+    double best = 1e9;
+    for (int dy = -kSlide; dy <= kSlide; ++dy)
+        for (int dx = -kSlide; dx <= kSlide; ++dx) {
+            double sum = 0;
+            int n = 0;
+            for (int y = kRim; y < side - kRim; ++y)
+                for (int x = kRim; x < side - kRim; ++x, ++n)
+                    sum += std::abs(a[y * side + x] - b[(y + dy) * side + x + dx]);
+            best = std::min(best, sum / n);
+        }
+    return best;
+}
+
+TEST(ShippedAssets, EveryTwoFruitsDifferInToneAndInShapeAtTheSmallestScaleInGrey) {
+    struct Pair {
+        std::string names;
+        double tone, shape;
+    };
+    std::vector<GreyTile> grey, edges;
+    int side = 0;
+    for (const char* name : kFruits) {
+        grey.push_back(greyTileAtSmallestScale(name, side));
+        ASSERT_EQ(side, 37);
+        edges.push_back(edgesOf(grey.back(), side));
+    }
+    std::vector<Pair> pairs;
+    for (std::size_t i = 0; i < std::size(kFruits); ++i)
+        for (std::size_t j = i + 1; j < std::size(kFruits); ++j)
+            pairs.push_back({std::string(kFruits[i]) + "-" + kFruits[j],
+                             apart(grey[i], grey[j], side), apart(edges[i], edges[j], side)});
+    // Tone: light against dark, where the fruit's parts lie. Shape: outline, stalk, leaves,
+    // crease, peel, as edges. Held at the level the artwork reaches, so that a later drawing
+    // cannot make two fruits alike again (apple and tomato, orange and peach once were).
+    constexpr double kLeastToneApart = 36;
+    constexpr double kLeastShapeApart = 32;
+    for (const Pair& pair : pairs) {
+        EXPECT_GE(pair.tone, kLeastToneApart) << pair.names << ": alike in grey";
+        EXPECT_GE(pair.shape, kLeastShapeApart) << pair.names << ": alike in outline and markings";
+    }
+    // The closest pairs, for whoever redraws a fruit.
+    for (const auto key : {&Pair::tone, &Pair::shape}) {
+        std::ranges::sort(pairs, {}, key);
+        std::cout << (key == &Pair::tone ? "closest in tone: " : "closest in shape:");
+        for (std::size_t i = 0; i < 5; ++i)
+            std::cout << ' ' << pairs[i].names << ' ' << std::fixed << std::setprecision(1)
+                      << pairs[i].*key;
+        std::cout << '\n';
+    }
+}
+
 // ---- Framed gradient panels ----------------------------------------------------------------
 
 // The colour GradientFill gives at the centre of pixel (x, y) of a rectangle drawn as two
@@ -344,18 +442,27 @@ TEST(ShippedAssets, ScoresScreenIsAFramedPanelWithAOnePixelWhiteBorder) {
     expectPanelRules(load("SCORESSCREEN"), {1, 1, 301, 300});
 }
 
-TEST(ShippedAssets, ScoresScreenShowsAFruitJustLeftOfEveryCountLabelAndNothingUnderIt) {
+// Whether the yield picture has something drawn at (x, y), rather than the plain panel.
+auto drawnOnScoresScreen(const Picture& p) {
+    return [&p](int x, int y) {
+        static const Panel panel{1, 1, 301, 300};
+        return distance(p.at(x, y), panel.plain(x, y)) > 24;
+    };
+}
+
+TEST(ShippedAssets, ScoresScreenShowsAFruitJustLeftOfEveryCountLabelAndKeepsClearOfIt) {
     const Picture p = load("SCORESSCREEN");
-    const Panel panel{1, 1, 301, 300};
-    auto drawn = [&](int x, int y) { return distance(p.at(x, y), panel.plain(x, y)) > 24; };
+    const auto drawn = drawnOnScoresScreen(p);
     for (const Spot* labels : {kMainWindowLabels, kScoresWindowLabels})
         for (int k = 0; k < 10; ++k) {
             SCOPED_TRACE("Label" + std::to_string(k + 1));
             const Spot s = labels[k];
-            // The count's place (up to four digits of 13 px Tahoma, 16 px high) is clear.
-            for (int y = s.y; y < s.y + 16; ++y)
-                for (int x = s.x; x < s.x + 32; ++x)
-                    ASSERT_FALSE(drawn(x, y)) << "drawing under the label at " << x << "," << y;
+            // The count's place (up to four digits of 13 px Tahoma, 16 px high) and three
+            // pixels around it are clear, so the digits never touch the icon.
+            constexpr int kClear = 3;
+            for (int y = s.y - kClear; y < s.y + 16 + kClear; ++y)
+                for (int x = s.x - kClear; x < s.x + 32; ++x)
+                    ASSERT_FALSE(drawn(x, y)) << "drawing near the label at " << x << "," << y;
             // A fruit fills the space just left of it, level with it.
             int fruit = 0, nearest = 1000;
             for (int y = s.y; y < s.y + 16; ++y)
@@ -364,6 +471,51 @@ TEST(ShippedAssets, ScoresScreenShowsAFruitJustLeftOfEveryCountLabelAndNothingUn
             EXPECT_GT(fruit, 250);
             EXPECT_LE(nearest, 10);
         }
+}
+
+TEST(ShippedAssets, EveryYieldIconIsARoundPlateWithNothingStickingOut) {
+    const Picture p = load("SCORESSCREEN");
+    const auto drawn = drawnOnScoresScreen(p);
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE("fruit " + std::to_string(k + 1));
+        // The icon: everything drawn that touches the place just left of the label.
+        const Spot s = kMainWindowLabels[k];
+        int seedX = s.x - 1;
+        while (seedX > s.x - 20 && !drawn(seedX, s.y + 8))
+            --seedX;
+        ASSERT_TRUE(drawn(seedX, s.y + 8));
+        std::vector<std::pair<int, int>> icon, todo = {{seedX, s.y + 8}};
+        std::set<std::pair<int, int>> seen = {todo.front()};
+        while (!todo.empty()) {
+            const auto [x, y] = todo.back();
+            todo.pop_back();
+            icon.push_back({x, y});
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (drawn(x + dx, y + dy) && seen.insert({x + dx, y + dy}).second)
+                        todo.push_back({x + dx, y + dy});
+        }
+        int left = 1000, right = -1, top = 1000, bottom = -1;
+        for (const auto& [x, y] : icon) {
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+        // A disc: as wide as it is high, nothing in the corners of its square, and reaching
+        // its rim all the way round. A stalk or leaf over the plate's edge breaks one of these.
+        EXPECT_NEAR(right - left, bottom - top, 1);
+        EXPECT_GE(right - left, 36) << "a plate, not a bare fruit";
+        const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+        const double radius = (right - left + 1) / 2.0;
+        for (const auto& [x, y] : icon)
+            EXPECT_LE(std::hypot(x - cx, y - cy), radius + 0.5)
+                << "outside the plate at " << x << "," << y;
+        for (int degrees = 0; degrees < 360; degrees += 10) {
+            const double a = degrees * std::numbers::pi / 180;
+            const int x = static_cast<int>(std::lround(cx + (radius - 1.5) * std::cos(a)));
+            const int y = static_cast<int>(std::lround(cy + (radius - 1.5) * std::sin(a)));
+            EXPECT_TRUE(seen.contains({x, y})) << "the plate's rim is missing at " << degrees;
+        }
+    }
 }
 
 // ---- Close buttons --------------------------------------------------------------------------

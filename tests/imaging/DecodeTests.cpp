@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace harvesta {
@@ -87,6 +89,35 @@ TEST(ScalePicture, SamplesTheFarEdgeOfEachSpan) {
     for (auto [dst, src] : columns)
         EXPECT_EQ(PixelAt(p, dst, 5), PixelAt(original, src, 6)) << dst;
     EXPECT_EQ(PixelAt(p, 10, 43), PixelAt(original, 12, 51));
+}
+
+// floor(n * r) in integers, exactly: r is its 53-bit mantissa times a power of two, and
+// n * mantissa stays below 2^64 for n < 2^10.
+int floorOfExactProduct(int n, double r) {
+    int exponent = 0;
+    const double fraction = std::frexp(r, &exponent);
+    const auto mantissa = std::uint64_t(std::ldexp(fraction, 53));
+    return int(std::uint64_t(n) * mantissa >> (53 - exponent));
+}
+
+// Catches a product rounded to double before its integer part is taken (so 43 * (52 / 43)
+// gives 52), as with a compiler whose long double is a plain double, and a correction of that
+// rounding that also moves products which are whole numbers exactly.
+TEST(ScalePicture, EverySampleIsTheIntegerPartOfTheExactProduct) {
+    for (int width = 1; width <= 150; ++width) {
+        // Column c (from 1) holds the colour c, so each new pixel tells which column it took.
+        TRGBPicture row = test::Filled(width, 1, {0, 0, 0});
+        for (int c = 1; c <= width; ++c)
+            row.Row(0)[3 * (c - 1)] = std::uint8_t(c);
+        for (int newWidth = 1; newWidth <= 150; ++newWidth) {
+            TRGBPicture p = row;
+            ScalePicture(p, newWidth, 1);
+            const double ratio = double(width) / newWidth;
+            for (int j = 1; j <= newWidth; ++j)
+                ASSERT_EQ(int(p.Row(0)[3 * (j - 1)]), floorOfExactProduct(j, ratio))
+                    << width << " -> " << newWidth << ", column " << j;
+        }
+    }
 }
 
 TEST(ScalePicture, EnlargingSamplesColumnZeroWhichIsBlack) {

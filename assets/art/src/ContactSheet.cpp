@@ -46,6 +46,18 @@ void drawKeyed(QImage& dst, const QImage& src, int x0, int y0, QRgb key) {
         }
 }
 
+// What a reader without colour sees: the luma of each pixel.
+QImage grey(const QImage& src) {
+    QImage out(src.size(), QImage::Format_RGB32);
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x) {
+            const QRgb c = src.pixel(x, y);
+            const int l = (299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c) + 500) / 1000;
+            out.setPixel(x, y, qRgb(l, l, l));
+        }
+    return out;
+}
+
 void drawKeyed(QImage& dst, const QImage& src, int x0, int y0) {
     drawKeyed(dst, src, x0, y0, src.pixel(0, 0));
 }
@@ -111,36 +123,41 @@ bool MakeContactSheet(const QString& dataDir, const QString& pngFile) {
         pics[block.name] = image;
     }
 
-    QImage sheet = NewImage(1320, 1360, QColor(214, 220, 228));
+    QImage sheet = NewImage(1320, 1600, QColor(214, 220, 228));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::TextAntialiasing);
     caption(p, QPointF(20, 34), "Harvesta artwork: every block of assets/data at 1:1", 22, true);
     caption(p, QPointF(20, 56),
-            "Fruit tiles at 52 px (scale 1.0), 43 px (1.2) and 37 px (1.4), scaled like the game");
+            "Fruit tiles at 52 px (scale 1.0), 43 px (1.2) and 37 px (1.4), scaled like the game; "
+            "then in grey, then the 37 px ones at 3x in colour and in grey");
 
-    // The tiles at the three scales.
+    // The tiles at the three scales, in colour and in grey, then the 37 px ones enlarged so
+    // the pixels can be judged.
     for (int k = 1; k <= kFruitCount; ++k) {
         const QImage& t = pics[FruitName(static_cast<Fruit>(k))];
         const int x = 20 + (k - 1) * 128;
-        p.drawImage(x, 70, t);
-        p.drawImage(x + 58, 70, scaleBy(t, 1.2));
-        p.drawImage(x + 58, 118, scaleBy(t, 1.4)); // 37 px under the 43
+        for (const bool inGrey : {false, true}) {
+            const int y = inGrey ? 160 : 70;
+            auto shown = [&](const QImage& i) { return inGrey ? grey(i) : i; };
+            p.drawImage(x, y, shown(t));
+            p.drawImage(x + 58, y, shown(scaleBy(t, 1.2)));
+            p.drawImage(x + 58, y + 48, shown(scaleBy(t, 1.4))); // 37 px under the 43
+        }
         caption(p, QPointF(x, 140), QString(FruitName(static_cast<Fruit>(k))).toLower(), 11);
+        const QImage small = scaleBy(t, 1.4);
+        p.drawImage(QRect(x, 250, 111, 111), small);
+        p.drawImage(QRect(x, 370, 111, 111), grey(small));
     }
-    // The same at 4x, so the pixels can be judged.
-    for (int k = 1; k <= kFruitCount; ++k) {
-        const QImage t = scaleBy(pics[FruitName(static_cast<Fruit>(k))], 1.4);
-        p.drawImage(QRect(20 + (k - 1) * 128, 160, 111, 111), t);
-    }
-    caption(p, QPointF(20, 290), "Boards at 1.0 (paused), 1.2 (game over) and 1.4");
+    const int y1 = 510;
+    caption(p, QPointF(20, y1 - 10), "Boards at 1.0 (paused), 1.2 (game over) and 1.4");
     const QImage b1 = board(pics, 1.0, 7, 1, 7);
     const QImage b2 = board(pics, 1.2, 8, 2, 11);
     const QImage b3 = board(pics, 1.4, 9, 0, 5);
-    p.drawImage(20, 300, b1);
-    p.drawImage(520, 300, b2);
-    p.drawImage(940, 300, b3);
+    p.drawImage(20, y1, b1);
+    p.drawImage(520, y1, b2);
+    p.drawImage(940, y1, b3);
 
-    const int y2 = 700;
+    const int y2 = 910;
     caption(p, QPointF(20, y2 - 8), "PAUSE, GAMEOVER, SCORESSCREEN, as stored");
     p.drawImage(20, y2, pics["PAUSE"]);
     p.drawImage(20, y2 + 90, pics["GAMEOVER"]);
@@ -167,7 +184,7 @@ bool MakeContactSheet(const QString& dataDir, const QString& pngFile) {
     }
     p.drawImage(20, y2 + 210, scores);
 
-    const int y3 = 1060;
+    const int y3 = 1270;
     caption(p, QPointF(460, y3 - 8),
             "LOGO on white, OKGLYPH on a button, ICONMAIN, STOP, STOP_GRAY");
     QImage logoOnWhite = NewImage(345, 267, Qt::white);

@@ -16,22 +16,31 @@ const QColor kStalkBrown(140, 90, 45);
 const QColor kStalkGreen(110, 150, 50);
 
 void apple(QPainter& p) {
-    QPainterPath body(QPointF(50, 31));
-    body.cubicTo(40, 20, 13, 21, 12, 47);
-    body.cubicTo(11, 72, 29, 95, 42, 93);
-    body.cubicTo(46, 92.5, 48, 91, 50, 91);
-    body.cubicTo(52, 91, 54, 92.5, 58, 93);
-    body.cubicTo(71, 95, 89, 72, 88, 47);
-    body.cubicTo(87, 21, 60, 20, 50, 31);
+    // Taller than wide, two shoulders around a deep dimple, narrowing to the base: the
+    // outline alone says apple, and its deep crimson stays darker than the tomato in grey.
+    QPainterPath body(QPointF(50, 34));
+    body.cubicTo(40, 21, 12, 22, 12, 50);
+    body.cubicTo(12, 74, 28, 96, 41, 94);
+    body.cubicTo(45, 93.5, 47, 91, 50, 91);
+    body.cubicTo(53, 91, 55, 93.5, 59, 94);
+    body.cubicTo(72, 96, 88, 74, 88, 50);
+    body.cubicTo(88, 22, 60, 21, 50, 34);
     body.closeSubpath();
 
-    QPainterPath stalk(QPointF(50, 34));
-    stalk.quadTo(49, 20, 54, 9);
-    Stalk(p, stalk, 4.5, kStalkBrown);
-    Body(p, body, QColor(232, 32, 48), QColor(118, 10, 28));
-    Leaf(p, QPointF(54, 22), QPointF(80, 11), 13);
-    Gloss(p, QPointF(30, 46), 7, 12, 20);
-    Spot(p, QPointF(36, 34), 3.2, 3.2, QColor(255, 255, 255, 170));
+    QPainterPath stalk(QPointF(50, 37));
+    stalk.cubicTo(49, 24, 48, 15, 43, 5);
+    Stalk(p, stalk, 5, kStalkBrown);
+    Body(p, body, QColor(204, 18, 46), QColor(100, 4, 22));
+    Leaf(p, QPointF(51, 22), QPointF(82, 8), 16);
+    // The dimple's shadow under the stalk.
+    QPainterPath dimple(QPointF(40, 32));
+    dimple.quadTo(50, 41, 60, 32);
+    p.save();
+    p.setPen(QPen(QColor(110, 6, 26, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(dimple);
+    p.restore();
+    Gloss(p, QPointF(28, 52), 7.5, 15, 18, 215);
+    Spot(p, QPointF(35, 35), 3.6, 3.6, QColor(255, 255, 255, 190));
 }
 
 void watermelon(QPainter& p) {
@@ -147,49 +156,81 @@ void cherry(QPainter& p) {
 }
 
 void orange(QPainter& p) {
+    // A perfect ball of even, pitted peel with the navel of the stem end on top.
     QPainterPath body;
-    body.addEllipse(QPointF(50, 56), 38, 37);
-    Body(p, body, QColor(255, 146, 12), QColor(165, 72, 0));
-    for (auto [x, y] : {std::pair{62.0, 70.0},
-                        {72.0, 58.0},
-                        {50.0, 80.0},
-                        {68.0, 82.0},
-                        {76.0, 72.0},
-                        {40.0, 70.0},
-                        {58.0, 52.0},
-                        {30.0, 80.0}})
-        Spot(p, QPointF(x, y), 1.5, 1.5, QColor(214, 105, 0, 170));
+    body.addEllipse(QPointF(50, 56), 38, 38);
+    Body(p, body, QColor(248, 132, 0), QColor(160, 66, 0));
+    // The pits of the peel, big enough to stay a speckle at the smallest tile.
+    p.save();
+    p.setClipPath(body);
+    for (auto [x, y] : {std::pair{64.0, 44.0},
+                        {76.0, 52.0},
+                        {56.0, 58.0},
+                        {70.0, 65.0},
+                        {82.0, 70.0},
+                        {44.0, 70.0},
+                        {58.0, 74.0},
+                        {72.0, 80.0},
+                        {32.0, 78.0},
+                        {46.0, 84.0},
+                        {60.0, 88.0},
+                        {22.0, 64.0},
+                        {84.0, 58.0}}) {
+        Spot(p, QPointF(x, y), 2.8, 2.8, QColor(176, 70, 0, 230));
+        Spot(p, QPointF(x - 0.9, y - 1.1), 1.1, 1.1, QColor(255, 200, 120, 150));
+    }
+    p.restore();
     Gloss(p, QPointF(32, 40), 7, 12, 40);
-    // The stem end with its little leaf.
-    Spot(p, QPointF(50, 21), 4.4, 3.2, QColor(90, 120, 40));
-    Leaf(p, QPointF(52, 20), QPointF(78, 8), 12);
+    // The navel: a ring of peel around a little green star.
+    Spot(p, QPointF(50, 20.5), 7.5, 4.5, QColor(196, 88, 0));
+    QPainterPath star;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+        const double r = i % 2 == 0 ? 5.2 : 2.2;
+        const QPointF at(50 + r * std::cos(a), 20 + r * std::sin(a) * 0.7);
+        if (i == 0)
+            star.moveTo(at);
+        else
+            star.lineTo(at);
+    }
+    star.closeSubpath();
+    BodyWith(p, star, QColor(96, 150, 40), QColor(40, 80, 10));
+    Leaf(p, QPointF(46, 19), QPointF(20, 7), 12);
 }
 
 void peach(QPainter& p) {
-    QPainterPath body(QPointF(50, 29));
-    body.cubicTo(36, 15, 9, 23, 10, 54);
-    body.cubicTo(11, 80, 31, 94, 50, 94);
-    body.cubicTo(70, 94, 90, 80, 90, 54);
-    body.cubicTo(90, 24, 63, 16, 50, 29);
+    // Two cheeks parted by a deep crease, with a little point at the bottom; pale gold on one
+    // cheek and a rosy blush on the other, so the peach is light on one side even in grey.
+    QPainterPath body(QPointF(50, 30));
+    body.cubicTo(36, 16, 8, 24, 9, 54);
+    body.cubicTo(10, 78, 30, 90, 46, 95);
+    body.cubicTo(49, 96, 51, 97, 53, 98);
+    body.cubicTo(54, 96, 56, 95, 60, 93);
+    body.cubicTo(78, 86, 92, 74, 91, 52);
+    body.cubicTo(90, 24, 63, 17, 50, 30);
     body.closeSubpath();
-    QRadialGradient g(36, 44, 56);
-    g.setColorAt(0.0, QColor(255, 222, 150));
-    g.setColorAt(0.45, QColor(255, 170, 110));
-    g.setColorAt(1.0, QColor(236, 88, 96));
-    QPainterPath stalk(QPointF(50, 31));
-    stalk.quadTo(49, 23, 52, 16);
+    QLinearGradient g(18, 34, 86, 76);
+    g.setColorAt(0.0, QColor(255, 234, 170));
+    g.setColorAt(0.5, QColor(255, 204, 136));
+    g.setColorAt(0.76, QColor(246, 124, 106));
+    g.setColorAt(1.0, QColor(218, 60, 84));
+    QPainterPath stalk(QPointF(50, 32));
+    stalk.quadTo(49, 24, 51, 17);
     Stalk(p, stalk, 4, kStalkBrown);
-    BodyWith(p, body, g, QColor(160, 50, 52));
-    // The crease, and a blush on the cheek.
-    QPainterPath crease(QPointF(53, 32));
-    crease.cubicTo(44, 46, 44, 70, 55, 88);
+    BodyWith(p, body, g, QColor(156, 40, 56));
+    // The crease: a dark fold with a lit edge beside it.
+    QPainterPath crease(QPointF(51, 33));
+    crease.cubicTo(41, 48, 42, 74, 53, 95);
     p.save();
-    p.setPen(QPen(QColor(205, 92, 80, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setClipPath(body);
+    p.setPen(QPen(QColor(255, 236, 200, 190), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(crease.translated(-3.2, 0));
+    p.setPen(QPen(QColor(170, 44, 60, 230), 3.6, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(crease);
     p.restore();
-    Spot(p, QPointF(70, 66), 12, 14, QColor(240, 80, 90, 60));
-    Gloss(p, QPointF(29, 46), 6, 11, 25);
-    Leaf(p, QPointF(52, 22), QPointF(78, 10), 13);
+    Gloss(p, QPointF(26, 50), 6, 11, 25, 170);
+    Leaf(p, QPointF(50, 22), QPointF(24, 8), 12, QColor(96, 176, 64));
+    Leaf(p, QPointF(52, 22), QPointF(80, 12), 13);
 }
 
 void pear(QPainter& p) {
@@ -268,34 +309,55 @@ void pumpkin(QPainter& p) {
 }
 
 void tomato(QPainter& p) {
-    QPainterPath body(QPointF(50, 31));
-    body.cubicTo(30, 24, 10, 36, 10, 60);
-    body.cubicTo(10, 83, 30, 94, 50, 94);
-    body.cubicTo(70, 94, 90, 83, 90, 60);
-    body.cubicTo(90, 36, 70, 24, 50, 31);
+    // Wider than tall and squat, with a big bright star of sepals spread over its shoulders:
+    // a shape and a marking the apple has not, and a lighter red than the apple's.
+    QPainterPath body(QPointF(50, 37));
+    body.cubicTo(38, 31, 24, 32, 15, 42);
+    body.cubicTo(6, 52, 6, 74, 18, 84);
+    body.cubicTo(30, 94, 70, 94, 82, 84);
+    body.cubicTo(94, 74, 94, 52, 85, 42);
+    body.cubicTo(76, 32, 62, 31, 50, 37);
     body.closeSubpath();
-    Body(p, body, QColor(240, 44, 30), QColor(126, 12, 8));
-    Gloss(p, QPointF(28, 54), 6, 11, 30);
-    // The green star of the calyx.
+    Body(p, body, QColor(246, 60, 40), QColor(134, 16, 8));
+    // Soft lobes at the shoulders.
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(QColor(190, 30, 20, 150), 2.4, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath lobes(QPointF(30, 44));
+    lobes.quadTo(24, 60, 28, 76);
+    lobes.moveTo(70, 44);
+    lobes.quadTo(76, 60, 72, 76);
+    p.drawPath(lobes);
+    p.restore();
+    Gloss(p, QPointF(27, 58), 6, 10, 35, 200);
+    Gloss(p, QPointF(66, 54), 3.5, 5, 35, 120);
+    // The calyx: five broad pointed sepals around the stem, curling at their tips.
     QPainterPath star;
     const int points = 5;
+    const QPointF hub(50, 39);
     for (int i = 0; i < 2 * points; ++i) {
-        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / points;
-        const double r = i % 2 == 0 ? 21 : 7;
-        const QPointF at(50 + r * std::cos(a) * 1.15, 32 + r * std::sin(a) * 0.62);
+        const double a = -std::numbers::pi / 2 + (i + 0.5) * std::numbers::pi / points;
+        const double r = i % 2 == 0 ? 31 : 13;
+        const QPointF at = hub + QPointF(r * std::cos(a) * 1.05, r * std::sin(a) * 0.62);
         if (i == 0)
             star.moveTo(at);
         else
             star.lineTo(at);
     }
     star.closeSubpath();
-    QLinearGradient g(40, 24, 60, 40);
-    g.setColorAt(0, QColor(120, 200, 70));
-    g.setColorAt(1, QColor(50, 140, 40));
-    BodyWith(p, star, g, QColor(26, 84, 22));
-    QPainterPath stalk(QPointF(50, 31));
-    stalk.quadTo(50, 22, 55, 17);
-    Stalk(p, stalk, 4, QColor(80, 150, 50));
+    QLinearGradient g(36, 28, 62, 50);
+    g.setColorAt(0, QColor(196, 250, 120));
+    g.setColorAt(1, QColor(110, 206, 64));
+    // A lighter rim than the other outlines, so the star stays bright on the red at the
+    // smallest size, where a dark rim would swallow the narrow sepals.
+    p.save();
+    p.setPen(QPen(QColor(36, 110, 28), kOutline * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(g);
+    p.drawPath(star);
+    p.restore();
+    QPainterPath stalk(QPointF(50, 38));
+    stalk.quadTo(50, 28, 56, 22);
+    Stalk(p, stalk, 5, QColor(92, 164, 56));
 }
 
 } // namespace

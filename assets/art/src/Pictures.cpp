@@ -208,25 +208,85 @@ QImage CaptionPicture(const QString& text, int width, int height) {
 
 // ---- The yield background -------------------------------------------------------------------
 
+namespace {
+
+// The smallest circle, in the drawing's 100-unit box, that holds every pixel the fruit
+// touches (outline, stalk and leaf included), found on a fine rendering of it.
+struct Extent {
+    QPointF centre;
+    double radius;
+};
+
+Extent fruitExtent(Fruit fruit) {
+    constexpr int kSize = 400;
+    QImage ink(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    {
+        QPainter p(&ink);
+        DrawFruit(p, fruit, QRectF(0, 0, kSize, kSize));
+    }
+    // Only the rim of the drawing matters for the enclosing circle.
+    std::vector<QPointF> rim;
+    auto inked = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < kSize && y < kSize && qAlpha(ink.pixel(x, y)) > 0;
+    };
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x)
+            if (inked(x, y) &&
+                (!inked(x - 1, y) || !inked(x + 1, y) || !inked(x, y - 1) || !inked(x, y + 1)))
+                rim.emplace_back(x + 0.5, y + 0.5);
+    auto reach = [&](QPointF c) {
+        double r = 0;
+        for (const QPointF q : rim)
+            r = std::max(r, std::hypot(q.x() - c.x(), q.y() - c.y()));
+        return r;
+    };
+    // Coarse to fine search for the centre that needs the smallest circle.
+    QPointF best(kSize / 2.0, kSize / 2.0);
+    double bestReach = reach(best);
+    for (double step = 32; step >= 0.5; step /= 2) {
+        bool moved = true;
+        while (moved) {
+            moved = false;
+            for (const QPointF d :
+                 {QPointF(step, 0), QPointF(-step, 0), QPointF(0, step), QPointF(0, -step)}) {
+                const double r = reach(best + d);
+                if (r < bestReach) bestReach = r, best += d, moved = true;
+            }
+        }
+    }
+    const double unit = 100.0 / kSize;
+    return {best * unit, (bestReach + 1) * unit};
+}
+
+// The box to draw the fruit in so that all of it lies within `radius` of `centre`.
+QRectF fruitBoxInCircle(Fruit fruit, QPointF centre, double radius) {
+    const Extent e = fruitExtent(fruit);
+    const double scale = radius / e.radius; // pixels per unit
+    const QPointF topLeft = centre - e.centre * scale;
+    return QRectF(topLeft, QSizeF(100 * scale, 100 * scale));
+}
+
+} // namespace
+
 QImage ScoresScreen() {
     QImage image = NewImage(302, 301, Qt::white);
     framedPanel(image, QRectF(1, 1, 300, 299), 14, 15);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     for (int k = 1; k <= kFruitCount; ++k) {
-        // Centred on the middle of where the two windows put the label's 16 pixel high text,
-        // with its right edge a few pixels left of the label.
+        // Level with the middle of where the two windows put the label's 16 pixel high text.
+        // Three clear pixels are left between the plate's outer edge and the label, so the
+        // digits never touch it; the fruit keeps inside the plate's rim.
         const LabelSpot a = kMainWindowLabels[k - 1];
         const LabelSpot b = kScoresWindowLabels[k - 1];
-        const double cy = (a.y + b.y) / 2.0 + 8;
-        const double size = 40;
-        const QRectF box(a.x - 2 - size, cy - size / 2, size, size);
-        QPainterPath plate;
-        plate.addEllipse(box.center(), 20.5, 20.5);
-        p.setPen(QPen(QColor(40, 120, 110, 120), 1.2));
+        const double plate = 20.5, pen = 1.2;
+        const QPointF centre(a.x - 3 - plate - pen / 2 - 0.5, (a.y + b.y) / 2.0 + 8);
+        p.setPen(QPen(QColor(40, 120, 110, 120), pen));
         p.setBrush(QColor(255, 252, 226, 175));
-        p.drawPath(plate);
-        DrawFruit(p, static_cast<Fruit>(k), box);
+        p.drawEllipse(centre, plate, plate);
+        DrawFruit(p, static_cast<Fruit>(k),
+                  fruitBoxInCircle(static_cast<Fruit>(k), centre, plate - pen / 2 - 1.5));
     }
     p.end();
     NoWhiteInside(image, QRect(12, 12, 278, 277));

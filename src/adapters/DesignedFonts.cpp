@@ -1,0 +1,68 @@
+#include "adapters/DesignedFonts.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+namespace harvesta::platform {
+
+namespace {
+
+// Only the face's own name counts: QFontDatabase::hasFamily also accepts a fontconfig alias
+// that leads to some other face, and then the stand-in would never be registered.
+bool hasOwnFamily(const QString& family) {
+    for (const QString& name : QFontDatabase::families()) {
+        // "Family [Foundry]" where two foundries share the name.
+        const QString bare = name.section(QLatin1String(" ["), 0, 0);
+        if (bare.compare(family, Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
+}
+
+// Registers a file only if it holds the wanted family; anything else (an unreadable file, a
+// different face under a familiar file name) is given back at once.
+bool registerFile(const QString& file, const QString& family) {
+    const int id = QFontDatabase::addApplicationFont(file);
+    if (id < 0) return false;
+    if (QFontDatabase::applicationFontFamilies(id).contains(family, Qt::CaseInsensitive))
+        return true;
+    QFontDatabase::removeApplicationFont(id);
+    return false;
+}
+
+} // namespace
+
+const std::vector<FontStandIn>& DesignedFontStandIns() {
+    static const QString wine = QStringLiteral("/usr/share/wine/fonts/");
+    static const std::vector<FontStandIn> standIns{
+        {"Tahoma", {wine + "tahoma.ttf", wine + "tahomabd.ttf"}, {}},
+        // The TrueType file with the 13-pixel bitmap: the .fon files of the same face come
+        // out 40% wider under FreeType.
+        {"MS Sans Serif", {wine + "ms_sans_serif.ttf"}, {}},
+        {"Verdana", {}, "Veranda"},
+    };
+    return standIns;
+}
+
+std::vector<FontResolution> InstallDesignedFonts(const std::vector<FontStandIn>& standIns) {
+    std::vector<FontResolution> resolutions;
+    for (const FontStandIn& standIn : standIns) {
+        FontResolution resolution{standIn.family, FontResolution::Missing};
+        if (hasOwnFamily(standIn.family)) {
+            resolution.outcome = FontResolution::Installed;
+        } else {
+            bool registered = false;
+            for (const QString& file : standIn.files)
+                registered = registerFile(file, standIn.family) || registered;
+            if (registered) {
+                resolution.outcome = FontResolution::Registered;
+            } else if (!standIn.substitute.isEmpty() && hasOwnFamily(standIn.substitute)) {
+                QFont::insertSubstitution(standIn.family, standIn.substitute);
+                resolution.outcome = FontResolution::Substituted;
+            }
+        }
+        resolutions.push_back(resolution);
+    }
+    return resolutions;
+}
+
+} // namespace harvesta::platform

@@ -1,0 +1,49 @@
+#pragma once
+// The layouts were drawn with Tahoma, Verdana and MS Sans Serif. Most Linux desktops have none
+// of them, and the usual fallback is 10 to 17% wider, so titles overrun their places (the
+// record title runs over the close button). Where a face is missing, a free face with the same
+// metrics stands in for it: Wine's copies of Tahoma and MS Sans Serif (Debian's fonts-wine,
+// which lives outside fontconfig's folders, so the game registers the files itself) and the
+// Verdana-metric Veranda (fonts-arkpandora). Where the real face is installed (Windows, or a
+// Linux machine that has it) nothing is done and the real face is used.
+//
+// Courier is left to the system on purpose: Wine's Courier holds a single 13-pixel bitmap size,
+// while the font preview asks for 20 pixels, where any 0.6-em monospace face (what fontconfig
+// gives for Courier) has the designed advance. "Comic Suns MS" names no face anywhere.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace harvesta::platform {
+
+// One face the layouts name and where its stand-in comes from.
+struct FontStandIn {
+    QString family;
+    QStringList files;  // registered, all of them, when the family is missing
+    QString substitute; // or an installed family with the same metrics
+};
+
+// What became of one face.
+struct FontResolution {
+    enum Outcome {
+        Installed,   // the real face is there (or was registered by an earlier call)
+        Registered,  // the stand-in's files were registered under the family's name
+        Substituted, // requests for the family go to the substitute
+        Missing,     // no stand-in either: the platform's fallback draws it
+    };
+    QString family;
+    Outcome outcome = Missing;
+};
+
+// The faces the layouts use, with the Debian locations of their stand-ins.
+const std::vector<FontStandIn>& DesignedFontStandIns();
+
+// Makes every face of `standIns` resolve to itself or its stand-in. Needs the application
+// object; call it before the first window is built, since labels sized before it keep their
+// sizes. Calling it again changes nothing. A missing or unreadable file is skipped quietly: the
+// platform's fallback is still there.
+std::vector<FontResolution>
+InstallDesignedFonts(const std::vector<FontStandIn>& standIns = DesignedFontStandIns());
+
+} // namespace harvesta::platform
