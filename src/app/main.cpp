@@ -17,14 +17,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace harvesta {
 
 namespace {
 
 constexpr int kInformationWidth = 334;
-// The board's background, the colour of its blank picture.
-constexpr BgrColor kBoardBackground = MakeBgrColor(255, 255, 255);
 // The panels inside the common panel keep this distance from its edges.
 constexpr int kCommonBorder = 2;
 
@@ -449,7 +448,9 @@ void THarvestaForm::InitBoardGraphics() {
     const int height = roundUp4(pbMain->height());
     BoardImages_.Scale = FScale;
     BoardPicture_ = std::make_unique<TGraphicsEx>(width, height);
-    BoardImageIndex_[11] = BoardImages_.AddBlank(width, height, kBoardBackground);
+    // The background is one pixel of its colour: each paint fills the board with it, so a
+    // board-sized copy would be a megabyte that nothing reads.
+    BoardImageIndex_[11] = BoardImages_.AddBlank(1, 1, MakeBgrColor(255, 255, 255));
     static constexpr const char* kFruitNames[FruitKindCount] = {
         "apple", "watermelon", "lemon",     "cherry",  "orange",
         "peach", "pear",       "pineapple", "pumpkin", "tomato"};
@@ -468,9 +469,7 @@ void THarvestaForm::InitBoardGraphics() {
 
 void THarvestaForm::pbMainPaint(QPainter& canvas) {
     TRGBPicture& board = BoardPicture_->Picture;
-    // The background: a fill in the blank picture's colour writes what copying it would,
-    // without reading a board-sized picture.
-    FillPicture(board, kBoardBackground);
+    FillPicture(board, PixelAt(*BoardImages_.At(BoardImageIndex_[11]), 1, 1));
     const int cell = pbMain->width() / (ColCount - 2);
     const int bottom = pnlCommon->height();
     for (int c = 2; c <= ColCount - 1; ++c)

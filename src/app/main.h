@@ -146,8 +146,9 @@ class THarvestaForm : public QMainWindow {
 
     TListOfImages BoardImages_;
     std::unique_ptr<TGraphicsEx> BoardPicture_;
-    // Index in BoardImages_ of each board picture: 0..9 the fruit kinds 1..10, 11 the white
-    // background, 12 the pause overlay, 13 the game-over overlay; 10 is unused.
+    // Index in BoardImages_ of each board picture: 0..9 the fruit kinds 1..10, 11 the
+    // background (white, one pixel: the paint fills with its colour), 12 the pause overlay,
+    // 13 the game-over overlay; 10 is unused.
     std::int32_t BoardImageIndex_[14] = {};
     // The transfer of BoardPicture_ to the screen, made once, so a paint allocates nothing.
     std::unique_ptr<TScreenTransfer> boardScreen_;
