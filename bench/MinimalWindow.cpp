@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     window.resize(814, 868);
     auto* text = new QLabel("Minimal", &window);
     text->move(10, 10);
-    harvesta::platform::ReportFirstFrameWhenAsked(&window);
+    harvesta::platform::AfterFirstFrame(&window, {});
     window.show();
     return QApplication::exec();
 }

@@ -3,45 +3,100 @@
 
     python3 bench/startup.py [BUILD_DIR] [RUNS]
 
-Starts one Xvfb server, then runs each program RUNS times (default 15), alternating, with
-HARVESTA_STARTUP_REPORT=exit: the program prints the real time of its first painted frame and
-its peak resident memory, then quits. Time is measured from just before exec. Prints medians.
+Starts one Xvfb server on a free display, then runs each program RUNS times (default 21),
+alternating, with HARVESTA_STARTUP_REPORT=exit. Each program prints the real time of its first
+painted frame, then, once its start-up work is done, the real time of that and its peak
+resident memory, and quits. Measured from just before exec:
+
+- map: the first top-level window mapped, seen from outside by an X client watching the root
+  window (xev), so it includes nothing the program says about itself;
+- first frame: the first paint of the program's main surface, flushed;
+- ready: every window of the program built (the game builds its secondary windows right after
+  its first frame); peak memory is read then.
+
+Prints medians and the game's ratios to the minimal window.
 """
 import os
+import queue
 import statistics
 import subprocess
 import sys
+import threading
 import time
 
 build = sys.argv[1] if len(sys.argv) > 1 else "build/release"
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 21
 programs = {
     "harvesta": os.path.join(build, "harvesta"),
     "minimal Qt window": os.path.join(build, "bench", "harvesta_minimal_window"),
 }
 
-display = ":97"
-xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-time.sleep(1.0)
+# Xvfb picks a free display itself and writes its number to the pipe: other people's servers
+# on this machine stay untouched.
+read_fd, write_fd = os.pipe()
+xvfb = subprocess.Popen(
+    ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+os.close(write_fd)
+# The number ends with a newline, which may come in a write of its own: a pipe closed before
+# it would end the server.
+number = b""
+while not number.endswith(b"\n"):
+    chunk = os.read(read_fd, 32)
+    if not chunk:
+        sys.exit("Xvfb did not start")
+    number += chunk
+display = ":" + number.decode().strip()
+
 env = dict(os.environ, DISPLAY=display, HARVESTA_STARTUP_REPORT="exit", QT_QPA_PLATFORM="xcb")
 env.pop("WAYLAND_DISPLAY", None)
-results = {name: ([], []) for name in programs}
+
+maps = queue.Queue()
+watcher = subprocess.Popen(["xev", "-root", "-event", "substructure"], env=env,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, bufsize=1)
+
+
+def watch_maps():
+    for line in watcher.stdout:
+        if line.startswith("MapNotify"):
+            maps.put(time.time() * 1000.0)
+
+
+threading.Thread(target=watch_maps, daemon=True).start()
+time.sleep(0.5)  # the watcher is listening before the first program starts
+
+figures = {name: {"map": [], "frame": [], "ready": [], "memory": []} for name in programs}
 try:
     for _ in range(runs):
         for name, path in programs.items():
+            while not maps.empty():
+                maps.get_nowait()
             start_ms = time.time() * 1000.0
-            out = subprocess.run([path], env=env, capture_output=True, text=True, timeout=60).stdout
-            line = next(l for l in out.splitlines() if l.startswith("first-frame"))
-            _, frame_ms, peak_kib = line.split()
-            results[name][0].append(float(frame_ms) - start_ms)
-            results[name][1].append(int(peak_kib) / 1024.0)
+            run = subprocess.run([path], env=env, capture_output=True, text=True, timeout=60)
+            lines = {l.split()[0]: l.split()[1:] for l in run.stdout.splitlines() if l.strip()}
+            if "first-frame" not in lines or "ready" not in lines:
+                server = "running" if xvfb.poll() is None else "gone"
+                sys.exit(f"{path} reported nothing (exit {run.returncode}, Xvfb on {display} "
+                         f"{server}):\n{run.stderr}")
+            f = figures[name]
+            f["frame"].append(float(lines["first-frame"][0]) - start_ms)
+            f["ready"].append(float(lines["ready"][0]) - start_ms)
+            f["memory"].append(int(lines["ready"][1]) / 1024.0)
+            f["map"].append(maps.get(timeout=5) - start_ms)
 finally:
+    watcher.terminate()
     xvfb.terminate()
+    xvfb.wait()
+    os.close(read_fd)
 
-print(f"{'program':<20} {'first frame (ms)':>17} {'peak memory (MiB)':>18}   runs: {runs}")
-for name, (times, memory) in results.items():
-    print(f"{name:<20} {statistics.median(times):>17.1f} {statistics.median(memory):>18.1f}")
-game, floor = results["harvesta"], results["minimal Qt window"]
-print(f"ratio time {statistics.median(game[0]) / statistics.median(floor[0]):.2f}x, "
-      f"memory difference {statistics.median(game[1]) - statistics.median(floor[1]):+.1f} MiB")
+med = {name: {k: statistics.median(v) for k, v in f.items()} for name, f in figures.items()}
+print(f"{'program':<20} {'map (ms)':>9} {'first frame (ms)':>17} {'ready (ms)':>11} "
+      f"{'peak memory (MiB)':>18}   runs: {runs}")
+for name, m in med.items():
+    print(f"{name:<20} {m['map']:>9.1f} {m['frame']:>17.1f} {m['ready']:>11.1f} "
+          f"{m['memory']:>18.1f}")
+game, floor = med["harvesta"], med["minimal Qt window"]
+print(f"ratios to the minimal window: map {game['map'] / floor['map']:.2f}x, "
+      f"first frame {game['frame'] / floor['frame']:.2f}x, "
+      f"ready {game['ready'] / floor['ready']:.2f}x; "
+      f"memory {game['memory'] - floor['memory']:+.1f} MiB")

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <utility>
 
 namespace harvesta::platform {
 
@@ -20,36 +21,78 @@ long peakResidentKiB() {
     return -1;
 }
 
+void report(const char* what) {
+    std::printf("%s %lld %ld\n", what, QDateTime::currentMSecsSinceEpoch(), peakResidentKiB());
+    std::fflush(stdout);
+}
+
+bool isInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod: return true;
+    default: return false;
+    }
+}
+
+// Watches the surface for its first paint and the application for its first input event.
 class FirstFrameWatch : public QObject {
   public:
-    FirstFrameWatch(QWidget* surface, bool quit) : QObject(surface), quit_(quit) {}
+    FirstFrameWatch(QWidget* surface, std::function<void()> work)
+        : QObject(surface), surface_(surface), work_(std::move(work)),
+          mode_(qgetenv("HARVESTA_STARTUP_REPORT")) {
+        surface->installEventFilter(this);
+        qApp->installEventFilter(this);
+    }
 
   protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            // Reported once the paint and its flush to the window have finished.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == surface_ && event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            surface_->removeEventFilter(this);
+            // Queued, so it runs once the paint and its flush to the window have finished.
             QTimer::singleShot(0, this, [this] {
-                std::printf("first-frame %lld %ld\n", QDateTime::currentMSecsSinceEpoch(),
-                            peakResidentKiB());
-                std::fflush(stdout);
-                if (quit_) QApplication::quit();
+                if (!mode_.isEmpty()) report("first-frame");
+                run();
             });
+        } else if (isInput(event->type())) {
+            run();
         }
         return false;
     }
 
   private:
-    bool quit_;
-    bool seen_ = false;
+    void run() {
+        if (done_) return;
+        done_ = true;
+        qApp->removeEventFilter(this);
+        if (work_) std::exchange(work_, nullptr)();
+        if (!mode_.isEmpty()) {
+            report("ready");
+            if (mode_ == "exit") QApplication::quit();
+        }
+    }
+
+    QWidget* surface_;
+    std::function<void()> work_;
+    QByteArray mode_;
+    bool painted_ = false;
+    bool done_ = false;
 };
 
 } // namespace
 
-void ReportFirstFrameWhenAsked(QWidget* surface) {
-    const QByteArray mode = qgetenv("HARVESTA_STARTUP_REPORT");
-    if (mode.isEmpty()) return;
-    surface->installEventFilter(new FirstFrameWatch(surface, mode == "exit"));
+void AfterFirstFrame(QWidget* surface, std::function<void()> work) {
+    new FirstFrameWatch(surface, std::move(work));
 }
 
 } // namespace harvesta::platform

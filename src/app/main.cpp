@@ -263,6 +263,9 @@ void THarvestaForm::SetWindows(QDialog* fontPreview, QDialog* about, TfrmScores*
     about_ = about;
     scores_ = scores;
     manual_ = manual;
+    // Windows that arrive after the first show get the stored result that show would have
+    // loaded into them.
+    if (shownOnce_) LoadBestResult();
 }
 
 bool THarvestaForm::eventFilter(QObject* watched, QEvent* event) {
@@ -389,7 +392,12 @@ void THarvestaForm::mnuFormClick() {
 void THarvestaForm::Results1Click() {
     ShowSecondary(scores_);
 }
+void THarvestaForm::SetManualMaker(std::function<QDialog*()> make) {
+    makeManual_ = std::move(make);
+}
+
 void THarvestaForm::mnuManualClick() {
+    if (!manual_ && makeManual_) manual_ = std::exchange(makeManual_, nullptr)();
     ShowSecondary(manual_);
 }
 void THarvestaForm::About1Click() {

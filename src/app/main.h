@@ -67,8 +67,12 @@ class THarvestaForm : public QMainWindow {
     explicit THarvestaForm(QWidget* parent = nullptr);
     ~THarvestaForm() override;
 
-    // The secondary windows the menu opens; the main window does not own them.
+    // The secondary windows the menu opens; the main window does not own them. Given after
+    // the first show, the best scores window is loaded with the stored result then.
     void SetWindows(QDialog* fontPreview, QDialog* about, TfrmScores* scores, QDialog* manual);
+    // Or the manual window is made the first time it is opened: its page view is the largest
+    // of the secondary windows, and many games never open it.
+    void SetManualMaker(std::function<QDialog*()> make);
 
     // Handlers, named after the control and event; the Qt event overrides forward here.
     void FormKeyDown(QObject* sender, int key);
@@ -157,6 +161,7 @@ class THarvestaForm : public QMainWindow {
     QLabel* yieldLabels_[FruitKindCount + 1] = {};
     bool shownOnce_ = false;
     QPointer<QDialog> fontPreview_, about_, manual_;
+    std::function<QDialog*()> makeManual_;
     QPointer<TfrmScores> scores_;
 };
 

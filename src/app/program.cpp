@@ -22,14 +22,17 @@ int main(int argc, char* argv[]) {
     harvesta::platform::InstallDesignedFonts();
 
     harvesta::THarvestaForm HarvestaForm;
-    // The secondary windows belong to the main window and live as long as it does.
-    auto* Form1 = new harvesta::TForm1(&HarvestaForm);
-    auto* frmAbout = new harvesta::TfrmAbout(&HarvestaForm);
-    auto* frmScores = new harvesta::TfrmScores(&HarvestaForm);
-    auto* hlpForm = new harvesta::ThlpForm(&HarvestaForm);
-    HarvestaForm.SetWindows(Form1, frmAbout, frmScores, hlpForm);
-
-    harvesta::platform::ReportFirstFrameWhenAsked(HarvestaForm.pbMain);
+    // The secondary windows are built in their order right after the main window's first
+    // frame, and in any case before the first key or click is handled, so nothing can reach
+    // them sooner; the manual window when it is first opened. They belong to the main window
+    // and live as long as it does.
+    harvesta::platform::AfterFirstFrame(HarvestaForm.pbMain, [&HarvestaForm] {
+        auto* Form1 = new harvesta::TForm1(&HarvestaForm);
+        auto* frmAbout = new harvesta::TfrmAbout(&HarvestaForm);
+        auto* frmScores = new harvesta::TfrmScores(&HarvestaForm);
+        HarvestaForm.SetWindows(Form1, frmAbout, frmScores, nullptr);
+        HarvestaForm.SetManualMaker([&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
+    });
     HarvestaForm.show();
     return QApplication::exec();
 }

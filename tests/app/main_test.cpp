@@ -343,6 +343,21 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.GameState(), gsPlaying);
     }
 
+    void theManualIsMadeWhenFirstOpenedAndKept() {
+        THarvestaForm form;
+        QDialog manual;
+        int made = 0;
+        form.SetManualMaker([&]() -> QDialog* {
+            ++made;
+            return &manual;
+        });
+        QCOMPARE(made, 0);
+        form.FormKeyDown(&form, 112);
+        form.mnuManual->trigger();
+        QCOMPARE(made, 1);
+        QCOMPARE(modalShown, (std::vector<QDialog*>{&manual, &manual}));
+    }
+
     void widthCommandReportsTheOuterSize() {
         THarvestaForm form;
         form.Width1Click();

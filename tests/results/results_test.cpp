@@ -129,6 +129,20 @@ class ResultsTest : public QObject {
         platform::SetScreenWidthOverride(std::nullopt);
     }
 
+    // The game builds its best scores window after the main window's first frame: it holds
+    // the stored result all the same, and a game that ends is checked against it.
+    void aScoresWindowGivenAfterTheFirstShowIsLoadedThen() {
+        store({{"fruit1", "5"}, {"fruit2", "6"}});
+        platform::SetScreenWidthOverride(1280);
+        THarvestaForm form;
+        form.show();
+        TfrmScores scores(&form);
+        QCOMPARE(labels(scores), QString("0,0,0,0,0,0,0,0,0,0"));
+        form.SetWindows(nullptr, nullptr, &scores, nullptr);
+        QCOMPARE(labels(scores), QString("5,6,0,0,0,0,0,0,0,0"));
+        platform::SetScreenWidthOverride(std::nullopt);
+    }
+
     void missingValuesLoadAsZeroAndTheNextRecordWritesAllTen() {
         store({{"fruit3", "4"}, {"other", "kept"}});
         TfrmScores scores(nullptr);
