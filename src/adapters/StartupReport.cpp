@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <ctime>
 #include <utility>
 
 namespace harvesta::platform {
@@ -22,7 +23,9 @@ long peakResidentKiB() {
 }
 
 void report(const char* what) {
-    std::printf("%s %lld %ld\n", what, QDateTime::currentMSecsSinceEpoch(), peakResidentKiB());
+    const double cpuMs = 1000.0 * double(std::clock()) / CLOCKS_PER_SEC;
+    std::printf("%s %lld %ld %.2f\n", what, QDateTime::currentMSecsSinceEpoch(), peakResidentKiB(),
+                cpuMs);
     std::fflush(stdout);
 }
 

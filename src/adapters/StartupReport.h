@@ -6,9 +6,9 @@
 // event is handled, so no key or click can find the work undone.
 //
 // When HARVESTA_STARTUP_REPORT is set, the process prints to standard output
-//     first-frame <realtime ms since the epoch> <peak resident KiB>
+//     first-frame <realtime ms since the epoch> <peak resident KiB> <process CPU ms>
 // once the first frame has been painted and flushed, then, once the work is done,
-//     ready <realtime ms since the epoch> <peak resident KiB>
+//     ready <realtime ms since the epoch> <peak resident KiB> <process CPU ms>
 // and with the value "exit" it then quits. bench/startup.py reads those lines.
 
 #include <functional>
