@@ -9,9 +9,74 @@
 
 #include <zlib.h>
 
+#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64)
+#include <tmmintrin.h>
+#define HARVESTA_SSSE3_DISPATCH 1
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <intrin.h>
+#define HARVESTA_TARGET_SSSE3
+#else
+#define HARVESTA_TARGET_SSSE3 __attribute__((target("ssse3")))
+#endif
+#endif
+
 namespace harvesta {
 
 namespace {
+
+// 24-bit rows to opaque 32-bit words, one pixel at a time.
+void wordsPlain(const std::uint8_t* in, std::uint32_t* out, std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i, in += 3)
+        out[i] = 0xFF000000u | std::uint32_t(in[0]) | std::uint32_t(in[1]) << 8 |
+                 std::uint32_t(in[2]) << 16;
+}
+
+#if HARVESTA_SSSE3_DISPATCH
+// Sixteen pixels (48 bytes) to sixteen words: each group of three bytes is spread into a word
+// by one byte shuffle, and the alpha byte is set.
+HARVESTA_TARGET_SSSE3 inline void words16(const std::uint8_t* in, std::uint32_t* out) {
+    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
+    const auto* p = reinterpret_cast<const __m128i*>(in);
+    const __m128i a = _mm_loadu_si128(p), b = _mm_loadu_si128(p + 1), c = _mm_loadu_si128(p + 2);
+    auto* q = reinterpret_cast<__m128i*>(out);
+    _mm_storeu_si128(q, _mm_or_si128(_mm_shuffle_epi8(a, spread), alpha));
+    _mm_storeu_si128(q + 1,
+                     _mm_or_si128(_mm_shuffle_epi8(_mm_alignr_epi8(b, a, 12), spread), alpha));
+    _mm_storeu_si128(q + 2,
+                     _mm_or_si128(_mm_shuffle_epi8(_mm_alignr_epi8(c, b, 8), spread), alpha));
+    _mm_storeu_si128(q + 3, _mm_or_si128(_mm_shuffle_epi8(_mm_srli_si128(c, 4), spread), alpha));
+}
+
+// A row ends in a group that overlaps the one before: its words come out the same twice.
+HARVESTA_TARGET_SSSE3 void wordsSsse3(const std::uint8_t* in, std::uint32_t* out,
+                                      std::int32_t count) {
+    if (count < 16) return wordsPlain(in, out, count);
+    const std::int32_t last = count - 16;
+    for (std::int32_t i = 0; i < last; i += 16)
+        words16(in + 3 * std::size_t(i), out + i);
+    words16(in + 3 * std::size_t(last), out + last);
+}
+
+bool hasSsse3() {
+#if defined(_MSC_VER) && !defined(__clang__)
+    int info[4] = {};
+    __cpuid(info, 1);
+    return (info[2] & (1 << 9)) != 0;
+#else
+    return __builtin_cpu_supports("ssse3");
+#endif
+}
+#endif
+
+using WordsRow = void (*)(const std::uint8_t*, std::uint32_t*, std::int32_t);
+
+WordsRow chooseWordsRow() {
+#if HARVESTA_SSSE3_DISPATCH
+    if (hasSsse3()) return &wordsSsse3;
+#endif
+    return &wordsPlain;
+}
 
 // Reads little-endian fields from a block; every read checks the bounds first.
 class BoundedReader {
@@ -203,6 +268,11 @@ void decodePlain(const StoredBitmap& bitmap, double scale, TRGBPicture& picture)
 
 } // namespace
 
+void BgrToWords(const std::uint8_t* pixels, std::uint32_t* words, std::int32_t count) {
+    static const WordsRow convert = chooseWordsRow();
+    convert(pixels, words, count);
+}
+
 void MakeEmptyPicture(TRGBPicture& picture) {
     picture.Bits.assign(kPictureSpareBytes, 0);
     picture.Width = 0;
@@ -234,20 +304,17 @@ std::string DecodeBitmapBlockToWords(std::span<const std::uint8_t> block, SeeThr
         std::size_t stride = 0;
         std::uint32_t* out = allocate(bitmap.width, bitmap.height, stride);
         if (!out) return "not enough memory for the picture";
-        // The bottom-left pixel is the first one stored. Without see-through the key is a
-        // value no 24-bit colour has.
+        // The bottom-left pixel is the first one stored.
         const std::uint8_t* corner = bitmap.pixels;
-        const std::uint32_t key = seeThrough == SeeThrough::BottomLeftColour
-                                      ? std::uint32_t(corner[0]) | std::uint32_t(corner[1]) << 8 |
-                                            std::uint32_t(corner[2]) << 16
-                                      : 0xFFFFFFFFu;
+        const std::uint32_t key = std::uint32_t(corner[0]) | std::uint32_t(corner[1]) << 8 |
+                                  std::uint32_t(corner[2]) << 16;
+        const std::uint32_t keyWord = key | 0xFF000000u;
         for (std::int32_t y = 0; y < bitmap.height; ++y, out += stride) {
-            const std::uint8_t* in = bitmap.Row(y);
-            for (std::int32_t x = 0; x < bitmap.width; ++x, in += 3) {
-                const std::uint32_t colour =
-                    std::uint32_t(in[0]) | std::uint32_t(in[1]) << 8 | std::uint32_t(in[2]) << 16;
-                out[x] = colour == key ? 0u : colour | 0xFF000000u;
-            }
+            BgrToWords(bitmap.Row(y), out, bitmap.width);
+            if (seeThrough == SeeThrough::None) continue;
+            // While the row is in the cache.
+            for (std::int32_t x = 0; x < bitmap.width; ++x)
+                out[x] = out[x] == keyWord ? 0u : out[x];
         }
         return {};
     } catch (const std::bad_alloc&) {

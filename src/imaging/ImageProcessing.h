@@ -31,6 +31,10 @@ struct BitmapDecodeResult {
 // trunc(size / scale), in the same pass.
 BitmapDecodeResult DecodeBitmapBlock(std::span<const std::uint8_t> block, double scale = 1.0);
 
+// count pixels of three bytes (blue, green, red) as opaque 32-bit words 0xFFRRGGBB, the
+// form 32-bit screens hold; reads exactly 3 * count bytes. Runs at memory speed.
+void BgrToWords(const std::uint8_t* pixels, std::uint32_t* words, std::int32_t count);
+
 // Where DecodeBitmapBlockToWords writes: asked once with the picture's size, it gives the top
 // row and the distance between rows in words, or nullptr when there is no room.
 using WordRowsSink =

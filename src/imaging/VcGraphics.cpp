@@ -10,16 +10,6 @@
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
-#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64)
-#include <tmmintrin.h>
-#define HARVESTA_SSSE3_DISPATCH 1
-#if defined(_MSC_VER) && !defined(__clang__)
-#include <intrin.h>
-#define HARVESTA_TARGET_SSSE3
-#else
-#define HARVESTA_TARGET_SSSE3 __attribute__((target("ssse3")))
-#endif
-#endif
 
 namespace harvesta {
 
@@ -148,60 +138,6 @@ void keyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
     }
 }
 
-// 24-bit rows to opaque 32-bit words, one pixel at a time.
-void wordsPlain(const std::uint8_t* in, std::uint32_t* out, std::int32_t count) {
-    for (std::int32_t i = 0; i < count; ++i, in += 3)
-        out[i] = 0xFF000000u | std::uint32_t(in[0]) | std::uint32_t(in[1]) << 8 |
-                 std::uint32_t(in[2]) << 16;
-}
-
-#if HARVESTA_SSSE3_DISPATCH
-// Sixteen pixels (48 bytes) to sixteen words: each group of three bytes is spread into a word
-// by one byte shuffle, and the alpha byte is set.
-HARVESTA_TARGET_SSSE3 inline void words16(const std::uint8_t* in, std::uint32_t* out) {
-    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
-    const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
-    const auto* p = reinterpret_cast<const __m128i*>(in);
-    const __m128i a = _mm_loadu_si128(p), b = _mm_loadu_si128(p + 1), c = _mm_loadu_si128(p + 2);
-    auto* q = reinterpret_cast<__m128i*>(out);
-    _mm_storeu_si128(q, _mm_or_si128(_mm_shuffle_epi8(a, spread), alpha));
-    _mm_storeu_si128(q + 1,
-                     _mm_or_si128(_mm_shuffle_epi8(_mm_alignr_epi8(b, a, 12), spread), alpha));
-    _mm_storeu_si128(q + 2,
-                     _mm_or_si128(_mm_shuffle_epi8(_mm_alignr_epi8(c, b, 8), spread), alpha));
-    _mm_storeu_si128(q + 3, _mm_or_si128(_mm_shuffle_epi8(_mm_srli_si128(c, 4), spread), alpha));
-}
-
-// A row ends in a group that overlaps the one before: its words come out the same twice.
-HARVESTA_TARGET_SSSE3 void wordsSsse3(const std::uint8_t* in, std::uint32_t* out,
-                                      std::int32_t count) {
-    if (count < 16) return wordsPlain(in, out, count);
-    const std::int32_t last = count - 16;
-    for (std::int32_t i = 0; i < last; i += 16)
-        words16(in + 3 * std::size_t(i), out + i);
-    words16(in + 3 * std::size_t(last), out + last);
-}
-
-bool hasSsse3() {
-#if defined(_MSC_VER) && !defined(__clang__)
-    int info[4] = {};
-    __cpuid(info, 1);
-    return (info[2] & (1 << 9)) != 0;
-#else
-    return __builtin_cpu_supports("ssse3");
-#endif
-}
-#endif
-
-using WordsRow = void (*)(const std::uint8_t*, std::uint32_t*, std::int32_t);
-
-WordsRow chooseWordsRow() {
-#if HARVESTA_SSSE3_DISPATCH
-    if (hasSsse3()) return &wordsSsse3;
-#endif
-    return &wordsPlain;
-}
-
 template <class Op>
 void byteRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
               std::size_t dstStride, std::size_t rowBytes, std::int32_t rows, Op op) {
@@ -305,9 +241,8 @@ void CopyToWords(const TRGBPicture& picture, std::int32_t x, std::int32_t y, std
                  std::int32_t height, std::uint32_t* out, std::size_t stride) {
     assert(x >= 0 && y >= 0 && width >= 0 && height >= 0 && x + width <= picture.Width &&
            y + height <= picture.Height);
-    static const WordsRow row = chooseWordsRow();
     for (std::int32_t r = 0; r < height; ++r, out += stride)
-        row(picture.Row(y + r) + 3 * std::size_t(x), out, width);
+        BgrToWords(picture.Row(y + r) + 3 * std::size_t(x), out, width);
 }
 
 TGraphicsEx::TGraphicsEx(std::int32_t width, std::int32_t height, BgrColor colour) {
