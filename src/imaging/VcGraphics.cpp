@@ -74,11 +74,16 @@ struct KeyVectors {
 inline void keyGroup16(const std::uint8_t* s, std::uint8_t* t, const KeyVectors& key) {
     const auto* ps = reinterpret_cast<const __m128i*>(s);
     const __m128i a = _mm_loadu_si128(ps), b = _mm_loadu_si128(ps + 1), c = _mm_loadu_si128(ps + 2);
-    const std::uint64_t m =
-        std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(a, key.k0)))) |
-        std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, key.k1)))) << 16 |
-        std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(c, key.k2)))) << 32;
-    const std::uint64_t keyed = m & m >> 1 & m >> 2 & kAllKeyed;
+    const __m128i ea = _mm_cmpeq_epi8(a, key.k0), eb = _mm_cmpeq_epi8(b, key.k1),
+                  ec = _mm_cmpeq_epi8(c, key.k2);
+    std::uint64_t keyed = 0;
+    // Most groups share no byte with the key at all, which one mask tells.
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(ea, eb), ec)) != 0) {
+        const std::uint64_t m = std::uint64_t(unsigned(_mm_movemask_epi8(ea))) |
+                                std::uint64_t(unsigned(_mm_movemask_epi8(eb))) << 16 |
+                                std::uint64_t(unsigned(_mm_movemask_epi8(ec))) << 32;
+        keyed = m & m >> 1 & m >> 2 & kAllKeyed;
+    }
     auto* pt = reinterpret_cast<__m128i*>(t);
     if (keyed == 0) {
         _mm_storeu_si128(pt, a);
