@@ -38,6 +38,15 @@ TRGBPicture KeyedSource(int width, int height) {
                 p[x % 3] = 200;
             }
         }
+    // The last row: key pixels only late in each group of sixteen, among pixels that share
+    // no byte with the key, so a test that looks at part of a group misses them.
+    for (int x = 0; x < width; ++x) {
+        std::uint8_t* p = source.Row(height - 1) + 3 * x;
+        const bool key = x % 16 == 13;
+        p[0] = key ? kKey.b : 50;
+        p[1] = key ? kKey.g : 100;
+        p[2] = key ? kKey.r : 200;
+    }
     return source;
 }
 
