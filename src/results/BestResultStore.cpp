@@ -119,6 +119,15 @@ bool TResultsKey::KeepAsideIfUnclean() {
 
 bool TResultsKey::WriteAll(const std::array<QString, 10>& values) {
     if (!KeepAsideIfUnclean()) return false;
+    if (settings_->format() == QSettings::IniFormat) {
+        // A game killed just as it took the settings file's lock leaves the lock file empty,
+        // and the writer would wait half a minute (its stale time) with the game frozen. A live
+        // writer fills its lock file the moment it creates it; should one be caught in that
+        // moment, two games write at once, each file whole, and the last one wins, as it
+        // would without the lock.
+        const QFileInfo lock(settings_->fileName() + QStringLiteral(".lock"));
+        if (lock.isFile() && lock.size() == 0) QFile::remove(lock.filePath());
+    }
     for (int k = 1; k <= 10; ++k)
         settings_->setValue(prefix_ + valueName(k), values[k - 1]);
     // The file is replaced as a whole when it is committed: either every value lands or the
