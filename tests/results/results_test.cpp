@@ -1,5 +1,6 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
+#include "LayeredFormChecks.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "results/BestResultStore.h"
@@ -300,6 +301,25 @@ class ResultsTest : public QObject {
         scores.FormMouseMove(Qt::LeftButton, {250, 200});
         QCOMPARE(scores.pos(), origin + QPoint(30, -12));
         scores.FormMouseUp(Qt::LeftButton, Qt::NoButton, {250, 200});
+    }
+
+    void labelsTakeThePointerAndAFreeSpotDragsTheWindow() {
+        TfrmScores scores(nullptr);
+        scores.move(100, 100);
+        scores.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scores));
+        for (QLabel* label : {scores.lblTitle, scores.Label(1), scores.Label(10)})
+            checks::ControlKeepsTheWindowStill(scores, label);
+        const QPoint before = scores.pos();
+        checks::DragWithThePointer(&scores, {200, 60}, {40, 25});
+        QCOMPARE(scores.pos(), before + QPoint(40, 25));
+        QVERIFY(scores.isVisible());
+    }
+
+    void outlineCoversTheEdgeOfTheShape() {
+        TfrmScores scores(nullptr);
+        scores.show();
+        checks::OutlineCoversTheShapeEdge(scores);
     }
 
     void hoverShowsTheStopPictureAndTheWatchdogResetsIt() {
