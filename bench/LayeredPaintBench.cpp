@@ -2,13 +2,12 @@
 // surface and the outline drawn over it. Beside it, a memcpy of the picture's bytes, the least
 // any paint of that picture can cost.
 
+#include "MemcpyCompanion.h"
 #include "results/scores.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstring>
-#include <vector>
 
 using namespace harvesta;
 
@@ -42,15 +41,8 @@ void BM_ScoresPaintToBgr888(benchmark::State& state) {
 }
 
 void BM_MemcpyScoresPicture(benchmark::State& state) {
-    const auto& face = scores->Picture().Picture;
-    const std::size_t bytes = std::size_t(face.Width) * face.Height * 3;
-    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(bytes));
+    const auto& picture = scores->Picture().Picture;
+    MemcpyOfBytes(state, std::size_t(picture.Width) * picture.Height * 3);
 }
 
 BENCHMARK(BM_MemcpyScoresPicture);

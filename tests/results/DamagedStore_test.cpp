@@ -2,6 +2,7 @@
 // behind, the stored best result is neither lost nor overwritten by a smaller game, and a file
 // the game cannot rewrite faithfully is kept beside the new one.
 
+#include "ResultTexts.h"
 #include "adapters/QtPlatform.h"
 #include "results/BestResultStore.h"
 #include "results/scores.h"
@@ -14,27 +15,13 @@
 #include <QtTest>
 
 using namespace harvesta;
+using checks::counts;
+using checks::labels;
 using namespace std::string_literals;
 
 namespace {
 
 enum class Place { File, Folder, ReadOnlyFile };
-
-std::array<QString, 10> counts(std::initializer_list<int> values) {
-    std::array<QString, 10> texts;
-    texts.fill("0");
-    int i = 0;
-    for (int v : values)
-        texts[i++] = QString::number(v);
-    return texts;
-}
-
-QString labels(const TfrmScores& scores) {
-    QStringList texts;
-    for (int k = 1; k <= 10; ++k)
-        texts << scores.Label(k)->text();
-    return texts.join(',');
-}
 
 QByteArray readAll(const QString& path) {
     QFile file(path);

@@ -1,6 +1,7 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
 #include "LayeredFormChecks.h"
+#include "ResultTexts.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "results/BestResultStore.h"
@@ -16,26 +17,8 @@
 #include <QtTest>
 
 using namespace harvesta;
-
-namespace {
-
-std::array<QString, 10> counts(std::initializer_list<int> values) {
-    std::array<QString, 10> texts;
-    texts.fill("0");
-    int i = 0;
-    for (int v : values)
-        texts[i++] = QString::number(v);
-    return texts;
-}
-
-QString labels(const TfrmScores& scores) {
-    QStringList texts;
-    for (int k = 1; k <= 10; ++k)
-        texts << scores.Label(k)->text();
-    return texts.join(',');
-}
-
-} // namespace
+using checks::counts;
+using checks::labels;
 
 class ResultsTest : public QObject {
     Q_OBJECT
