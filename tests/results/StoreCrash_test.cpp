@@ -1,4 +1,4 @@
-// A record write that is cut off at any moment (power loss, a killed process) leaves the old
+// A record write that is cut off at any moment (the game killed or crashing) leaves the old
 // record or the new one, whole: a child process writes records in a loop and is killed with
 // SIGKILL (QProcess::kill) at random moments.
 //
