@@ -2,6 +2,7 @@
 // and the game-over overlay composed off screen, then transferred to a surface. Beside it, a
 // memcpy of the off-screen picture's bytes, the least any paint of that picture can cost.
 
+#include "MemcpyCompanion.h"
 #include "app/main.h"
 #include "adapters/QtPlatform.h"
 
@@ -9,8 +10,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstring>
-#include <vector>
 
 using namespace harvesta;
 
@@ -46,14 +45,7 @@ void BM_BoardPaintToBgr888(benchmark::State& state) { paintInto(state, QImage::F
 
 void BM_MemcpyBoardPicture(benchmark::State& state) {
     const auto& board = form->BoardPicture().Picture;
-    const std::size_t bytes = std::size_t(board.Width) * board.Height * 3;
-    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(bytes));
+    MemcpyOfBytes(state, std::size_t(board.Width) * board.Height * 3);
 }
 
 BENCHMARK(BM_MemcpyBoardPicture);

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
 
 namespace harvesta {
 
@@ -60,9 +62,40 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
                              Images_.LoadImage(face.pictureName), face.pictureMode, 1);
     Layers_->AddRegionLayer(0, 0, width, height, kDragAreaId);
     closeButton_ = Layers_->AddButtonLayer(width - 34, 11, "stop_gray", "stop", "", kCloseButtonId);
+    BuildShape();
     RenderLayers(Picture_->Picture, *Layers_);
+    DrawOutline();
 
     screen_ = std::make_unique<TScreenTransfer>(*Picture_);
+}
+
+void TLayeredForm::BuildShape() {
+    // A rectangle with corners rounded by a 30 x 30 ellipse, row by row as the compositing
+    // library's rounded clip has it. The outline is made of the same rows: the pixels of the
+    // shape that touch one outside it, so no pixel of the face shows beyond the outline.
+    // The shape is the window's size; the picture is only the surface the clip measures.
+    TDeviceContext dc(Picture_->Picture);
+    dc.SelectRoundRectClip({0, 0}, {width(), height()}, 30, 30);
+    const auto span = [&](int y) {
+        std::int32_t from = 0, to = 0;
+        dc.VisibleSpan(y, from, to);
+        return std::pair{int(from), int(to)};
+    };
+    for (int y = 0; y < height(); ++y) {
+        const auto [from, to] = span(y);
+        if (from >= to) continue;
+        Shape_ += QRect(from, y, to - from, 1);
+        const auto [aboveFrom, aboveTo] = span(y - 1);
+        const auto [belowFrom, belowTo] = span(y + 1);
+        const int innerFrom = std::max({from + 1, aboveFrom, belowFrom});
+        const int innerTo = std::min({to - 1, aboveTo, belowTo});
+        if (innerFrom >= innerTo) {
+            Outline_ += QRect(from, y, to - from, 1);
+        } else {
+            Outline_ += QRect(from, y, innerFrom - from, 1);
+            Outline_ += QRect(innerTo, y, to - innerTo, 1);
+        }
+    }
 }
 
 TLayeredForm::~TLayeredForm() = default;
@@ -77,10 +110,11 @@ bool TLayeredForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        // The control handles the event itself; what it leaves must not reach the window,
-        // or a press on a label would start a drag.
+        // The control handles the event itself and keeps it: an event left unaccepted goes on
+        // to the window, and a press on a label would start a drag.
         if (watched != btnOk) {
             watched->event(event);
+            event->accept();
             return true;
         }
         return false;
@@ -114,18 +148,7 @@ void TLayeredForm::FormShow() {
     }
     shownBefore_ = true;
 
-    // The window's shape: a rectangle with corners rounded by a 30 x 30 ellipse, with the
-    // same pixels the compositing library's rounded clip uses.
-    TRGBPicture& picture = Picture_->Picture;
-    TDeviceContext dc(picture);
-    dc.SelectRoundRectClip({0, 0}, {width(), height()}, 30, 30);
-    QRegion shape;
-    for (int y = 0; y < height(); ++y) {
-        std::int32_t from = 0, to = 0;
-        dc.VisibleSpan(y, from, to);
-        if (from < to) shape += QRect(from, y, to - from, 1);
-    }
-    setMask(shape);
+    setMask(Shape_);
 }
 
 void TLayeredForm::paintEvent(QPaintEvent*) {
@@ -134,11 +157,20 @@ void TLayeredForm::paintEvent(QPaintEvent*) {
 }
 
 void TLayeredForm::FormPaint(QPainter& canvas) {
-    if (Recompose_) RenderLayers(Picture_->Picture, *Layers_);
+    if (Recompose_) {
+        RenderLayers(Picture_->Picture, *Layers_);
+        DrawOutline();
+    }
     screen_->Draw(canvas);
-    canvas.setBrush(Qt::NoBrush);
-    canvas.setPen(Qt::black);
-    canvas.drawRoundedRect(QRectF(0, 0, width() - 1, height() - 1), 15, 15);
+}
+
+void TLayeredForm::DrawOutline() {
+    // Straight into the composed picture: a few byte runs, where drawing them through the
+    // painter onto the screen's surface cost several times the transfer itself.
+    TRGBPicture& picture = Picture_->Picture;
+    for (const QRect& edge : Outline_)
+        for (int y = edge.top(); y <= edge.bottom(); ++y)
+            std::memset(picture.Row(y) + 3 * edge.left(), 0, std::size_t(3 * edge.width()));
 }
 
 void TLayeredForm::SetLayerStateAndRecompose(TLayer* layer, std::int32_t state) {

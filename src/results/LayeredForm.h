@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <memory>
 #include <string_view>
 
@@ -96,6 +97,8 @@ class TLayeredForm : public QDialog {
 
   private:
     void FormShow();
+    void BuildShape();
+    void DrawOutline();
     void DragStep();
     bool IsButton(const TLayer* layer) const;
     void SetLayerStateAndRecompose(TLayer* layer, std::int32_t state);
@@ -113,6 +116,8 @@ class TLayeredForm : public QDialog {
     int tag_ = 0;
     bool shownBefore_ = false;
     std::unique_ptr<TScreenTransfer> screen_;
+    QRegion Shape_;   // the window's mask
+    QRegion Outline_; // the edge pixels of Shape_, black in the composed picture
     TAppCursor cursor_;
 };
 
