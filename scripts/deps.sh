@@ -8,6 +8,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     fonts-wine fonts-arkpandora
+    xvfb xdotool x11-xkb-utils
     desktop-file-utils appstream
 )
 # Extra tools for running the game without a display and for the decoder fuzz target.
