@@ -1,6 +1,6 @@
 // Real key events from the X server, with the keyboard switched to non-Latin layouts: the
 // game's letter keys act by their place on the keyboard. Runs on its own X server
-// (tests/desktop/with-xvfb.sh), which it drives with setxkbmap and xdotool.
+// (tests/desktop/with-display.sh x11), which it drives with setxkbmap and xdotool.
 
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
@@ -55,7 +55,7 @@ class LayoutsTest : public QObject {
   private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != "xcb")
-            QFAIL("needs an X server: run it through tests/desktop/with-xvfb.sh");
+            QFAIL("needs an X server: run it through tests/desktop/with-display.sh x11");
         messages = std::make_unique<platform::ScopedMessageHandler>(
             [](const platform::MessageRequest&) { return platform::MessageAnswer::No; });
         platform::SetScreenWidthOverride(1280);

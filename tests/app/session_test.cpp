@@ -1,7 +1,7 @@
 // The game on a real window system, built as the program builds it: a game played to its end
 // brings the record window, which is dragged and closed by its close button; the about window
 // likewise. The window system must not report an operation it does not support. Runs through
-// tests/desktop/with-weston.sh (Wayland, Weston's headless back end) and with-xvfb.sh (X11).
+// tests/desktop/with-display.sh, on Wayland (Weston's headless back end) and on X11 (Xvfb).
 
 #include "adapters/DesignedFonts.h"
 #include "adapters/QtPlatform.h"
@@ -86,8 +86,7 @@ class SessionTest : public QObject {
     void initTestCase() {
         const QString platform = QGuiApplication::platformName();
         if (platform != "xcb" && !platform.startsWith("wayland"))
-            QFAIL("needs a window system: run it through tests/desktop/with-weston.sh or "
-                  "with-xvfb.sh");
+            QFAIL("needs a window system: run it through tests/desktop/with-display.sh");
         previousHandler = qInstallMessageHandler(collectWarnings);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
         platform::InstallQtServices();
