@@ -1,6 +1,7 @@
 #include "results/LayeredForm.h"
 
 #include "imaging/SetupFunctions.h"
+#include "adapters/WindowSystem.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -246,6 +247,12 @@ void TLayeredForm::FormMouseUp(Qt::MouseButton, Qt::MouseButtons buttons, QPoint
 }
 
 void TLayeredForm::DragStep() {
+    // Where the window cannot place itself (Wayland) the compositor moves it until the button
+    // is released; the press ends here, as the release may never reach the window.
+    if (windowHandle() && platform::StartSystemMove(*windowHandle())) {
+        PressedLayer_ = nullptr;
+        return;
+    }
     // The tag guards against a move that arrives while the window is being moved: that one
     // only records the position.
     ++tag_;
