@@ -15,6 +15,11 @@ bool onWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+std::optional<bool>& maskCutsOverride() {
+    static std::optional<bool> cuts;
+    return cuts;
+}
+
 SystemMover& systemMover() {
     static SystemMover mover;
     return mover;
@@ -59,6 +64,15 @@ bool StartSystemMove(QWindow& window) {
 
 SystemMover SetSystemMover(SystemMover mover) {
     return std::exchange(systemMover(), std::move(mover));
+}
+
+bool MaskCutsWindow() {
+    if (maskCutsOverride()) return *maskCutsOverride();
+    return !onWayland();
+}
+
+void SetMaskCutsWindowOverride(std::optional<bool> cuts) {
+    maskCutsOverride() = cuts;
 }
 
 ScreenPoint PointerPosition() {

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 
 #include <functional>
+#include <optional>
 
 class QWindow;
 
@@ -19,6 +20,12 @@ using SystemMover = std::function<bool(QWindow&)>;
 bool StartSystemMove(QWindow& window);
 SystemMover SetSystemMover(SystemMover mover);
 using ScopedSystemMover = ScopedHook<SystemMover, &SetSystemMover>;
+
+// Whether a window's mask cuts away what lies outside it on the screen. Where it does not
+// (Wayland, where a mask only bounds where the pointer reaches the window), a shaped window
+// shows its shape through see-through pixels instead. Tests force either answer.
+bool MaskCutsWindow();
+void SetMaskCutsWindowOverride(std::optional<bool> cuts);
 
 // The cursor position for the core's hook. Where the window system reports the pointer only
 // over the game's windows (Wayland), a pointer that has left them all is reported far off

@@ -34,6 +34,10 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
     setMouseTracking(true);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Where the mask does not cut the window on the screen, its rounded corners are made
+    // see-through by each paint.
+    seeThroughCorners_ = !platform::MaskCutsWindow();
+    if (seeThroughCorners_) setAttribute(Qt::WA_TranslucentBackground);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, face.colour);
     setPalette(palette);
@@ -97,6 +101,7 @@ void TLayeredForm::BuildShape() {
             Outline_ += QRect(innerTo, y, to - innerTo, 1);
         }
     }
+    Corners_ = QRegion(0, 0, width(), height()) - Shape_;
 }
 
 TLayeredForm::~TLayeredForm() = default;
@@ -163,6 +168,12 @@ void TLayeredForm::FormPaint(QPainter& canvas) {
         DrawOutline();
     }
     screen_->Draw(canvas);
+    if (seeThroughCorners_) {
+        canvas.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& corner : Corners_)
+            canvas.fillRect(corner, Qt::transparent);
+        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
 }
 
 void TLayeredForm::DrawOutline() {

@@ -66,6 +66,7 @@ class TLayeredForm : public QDialog {
     void FormKeyDown(int key);
     void btnOkClick();
     void mainTimerTimer();
+    void FormPaint(QPainter& canvas);
 
     void LeaveLayer(TLayer* layer);
     void EnterLayer(TLayer* layer);
@@ -93,7 +94,6 @@ class TLayeredForm : public QDialog {
 
     // Controls that take their own mouse events, so a press on them starts no drag.
     void TakeOwnMouseEvents(QWidget* control);
-    void FormPaint(QPainter& canvas);
 
   private:
     void FormShow();
@@ -118,6 +118,8 @@ class TLayeredForm : public QDialog {
     std::unique_ptr<TScreenTransfer> screen_;
     QRegion Shape_;   // the window's mask
     QRegion Outline_; // the edge pixels of Shape_, black in the composed picture
+    QRegion Corners_; // the window's rectangle outside Shape_
+    bool seeThroughCorners_ = false; // the shape shows by see-through corners, not by the mask
     TAppCursor cursor_;
 };
 

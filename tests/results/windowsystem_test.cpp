@@ -6,6 +6,7 @@
 #include "windows/shwInfo.h"
 
 #include <QCursor>
+#include <QPainter>
 #include <QPushButton>
 #include <QWindow>
 #include <QtTest>
@@ -56,6 +57,36 @@ class WindowSystemTest : public QObject {
         at = {start.x() + 15, start.y() + 5};
         about.FormMouseMove(Qt::LeftButton, {35, 105});
         QCOMPARE(about.pos(), QPoint(115, 105));
+    }
+
+    void whereTheMaskCutsNothingTheRoundedCornersAreSeeThrough() {
+        // On Wayland a mask only bounds the pointer: the face would show square corners with a
+        // sliver of the panel beyond the outline unless the paint leaves them see-through.
+        for (const bool maskCuts : {false, true}) {
+            platform::SetMaskCutsWindowOverride(maskCuts);
+            TfrmScores scores(nullptr);
+            scores.show();
+            QImage face(scores.size(), QImage::Format_ARGB32_Premultiplied);
+            face.fill(Qt::transparent);
+            {
+                QPainter canvas(&face);
+                scores.FormPaint(canvas);
+            }
+            platform::SetMaskCutsWindowOverride(std::nullopt);
+            QCOMPARE(scores.testAttribute(Qt::WA_TranslucentBackground), !maskCuts);
+            const int w = scores.width(), h = scores.height();
+            for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
+                                        QPoint(w - 1, h - 1)}) {
+                QCOMPARE(qAlpha(face.pixel(corner)) == 0, !maskCuts);
+                QVERIFY(!scores.mask().contains(corner));
+            }
+            // Inside the shape the face is whole: the outline and the panel are opaque.
+            for (const QPoint inside : {QPoint(w / 2, 0), QPoint(0, h / 2), QPoint(w / 2, h / 2),
+                                        QPoint(w - 9, 9)}) {
+                QVERIFY(scores.mask().contains(inside));
+                QCOMPARE(qAlpha(face.pixel(inside)), 255);
+            }
+        }
     }
 
     void aPointerThatLeftTheWindowsIsOverNoneOfTheirLayers() {
