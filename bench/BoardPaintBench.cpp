@@ -4,6 +4,7 @@
 // least any paint of that picture can cost, and the transfer alone by three means.
 // CPU time is summed over all threads of the process: Qt may convert on worker threads.
 
+#include "MemcpyCompanion.h"
 #include "adapters/GraphicsTransfer.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
@@ -13,8 +14,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstring>
-#include <vector>
 
 using namespace harvesta;
 
@@ -43,21 +42,11 @@ std::int64_t pixels() {
     return std::int64_t(board().Width) * board().Height;
 }
 
-void memcpyBytes(benchmark::State& state, std::size_t bytes) {
-    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(bytes));
-}
-
 void BM_MemcpyBoardPicture(benchmark::State& state) {
-    memcpyBytes(state, std::size_t(pixels()) * 3);
+    MemcpyOfBytes(state, std::size_t(pixels()) * 3);
 }
 void BM_MemcpyBoardPicture32(benchmark::State& state) {
-    memcpyBytes(state, std::size_t(pixels()) * 4);
+    MemcpyOfBytes(state, std::size_t(pixels()) * 4);
 }
 
 // The whole paint: composition and transfer, as a paint event runs it.

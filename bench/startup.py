@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Start-up figures of the game beside a minimal Qt Widgets window.
 
-    python3 bench/startup.py [BUILD_DIR] [RUNS]
+    python3 bench/startup.py [BUILD_DIR] [RUNS] [NAME=PROGRAM ...]
 
+NAME=PROGRAM adds another program to the same run, an older build of the game for instance.
 Starts one Xvfb server on a free display, then runs each program RUNS times (default 21),
 alternating, with HARVESTA_STARTUP_REPORT=exit. Each program prints the real time of its first
 painted frame, then, once its start-up work is done, the real time of that and its peak
@@ -32,13 +33,17 @@ programs = {
     "harvesta": os.path.join(build, "harvesta"),
     "minimal Qt window": os.path.join(build, "bench", "harvesta_minimal_window"),
 }
+for extra in sys.argv[3:]:
+    name, _, path = extra.partition("=")
+    programs[name] = path
 
 # Xvfb picks a free display itself and writes its number to the pipe: other people's servers
-# on this machine stay untouched.
+# on this machine stay untouched. Without -noreset it would reset, and write its display number
+# again, each time the last program leaves.
 read_fd, write_fd = os.pipe()
 xvfb = subprocess.Popen(
-    ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-    pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ["Xvfb", "-displayfd", str(write_fd), "-noreset", "-screen", "0", "1280x1024x24", "-nolisten",
+     "tcp"], pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 os.close(write_fd)
 # The number ends with a newline, which may come in a write of its own: a pipe closed before
 # it would end the server.
@@ -77,15 +82,18 @@ try:
             start_ms = time.time() * 1000.0
             run = subprocess.run([path], env=env, capture_output=True, text=True, timeout=60)
             lines = {l.split()[0]: l.split()[1:] for l in run.stdout.splitlines() if l.strip()}
-            if "first-frame" not in lines or "ready" not in lines:
+            if "first-frame" not in lines:
                 server = "running" if xvfb.poll() is None else "gone"
                 sys.exit(f"{path} reported nothing (exit {run.returncode}, Xvfb on {display} "
                          f"{server}):\n{run.stderr}")
+            frame = lines["first-frame"]
+            ready = lines.get("ready", frame)  # an older build has no ready line
             f = figures[name]
-            f["frame"].append(float(lines["first-frame"][0]) - start_ms)
-            f["ready"].append(float(lines["ready"][0]) - start_ms)
-            f["memory"].append(int(lines["ready"][1]) / 1024.0)
-            f["cpu"].append(float(lines["first-frame"][2]))
+            f["frame"].append(float(frame[0]) - start_ms)
+            f["ready"].append(float(ready[0]) - start_ms)
+            f["memory"].append(int(ready[1]) / 1024.0)
+            if len(frame) > 2:
+                f["cpu"].append(float(frame[2]))
             f["map"].append(maps.get(timeout=5) - start_ms)
 finally:
     watcher.terminate()
@@ -93,15 +101,19 @@ finally:
     xvfb.wait()
     os.close(read_fd)
 
-med = {name: {k: statistics.median(v) for k, v in f.items()} for name, f in figures.items()}
+med = {name: {k: statistics.median(v) if v else float("nan") for k, v in f.items()}
+       for name, f in figures.items()}
 print(f"{'program':<20} {'map (ms)':>9} {'first frame (ms)':>17} {'ready (ms)':>11} "
       f"{'CPU to first frame (ms)':>24} {'peak memory (MiB)':>18}   runs: {runs}")
 for name, m in med.items():
     print(f"{name:<20} {m['map']:>9.1f} {m['frame']:>17.1f} {m['ready']:>11.1f} "
           f"{m['cpu']:>24.1f} {m['memory']:>18.1f}")
-game, floor = med["harvesta"], med["minimal Qt window"]
-print(f"ratios to the minimal window: map {game['map'] / floor['map']:.2f}x, "
-      f"first frame {game['frame'] / floor['frame']:.2f}x, "
-      f"ready {game['ready'] / floor['ready']:.2f}x, "
-      f"CPU to first frame {game['cpu'] / floor['cpu']:.2f}x; "
-      f"memory {game['memory'] - floor['memory']:+.1f} MiB")
+floor = med["minimal Qt window"]
+for name, m in med.items():
+    if name == "minimal Qt window":
+        continue
+    print(f"{name}, ratios to the minimal window: map {m['map'] / floor['map']:.2f}x, "
+          f"first frame {m['frame'] / floor['frame']:.2f}x, "
+          f"ready {m['ready'] / floor['ready']:.2f}x, "
+          f"CPU to first frame {m['cpu'] / floor['cpu']:.2f}x; "
+          f"memory {m['memory'] - floor['memory']:+.1f} MiB")

@@ -109,5 +109,7 @@ if(CPACK_DEBIAN_PACKAGE_DEPENDS)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ")
 endif()
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-arkpandora")
+# Qt's Wayland plugin: without it the game runs through XWayland on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -8,6 +8,8 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     fonts-wine fonts-arkpandora
+    xvfb xdotool x11-xkb-utils
+    weston qt6-wayland
     desktop-file-utils appstream
 )
 # Extra tools for running the game without a display and for the decoder fuzz target.

@@ -8,8 +8,8 @@
 // Linux machine that has it) nothing is done and the real face is used.
 //
 // Courier is left to the system on purpose: Wine's Courier holds a single 13-pixel bitmap size,
-// while the font preview asks for 20 pixels, where any 0.6-em monospace face (what fontconfig
-// gives for Courier) has the designed advance. "Comic Suns MS" names no face anywhere.
+// while the font preview asks for 20 pixels, which the scalable monospace face fontconfig gives
+// for Courier keeps. "Comic Suns MS" names no face anywhere.
 
 #include <QString>
 #include <QStringList>

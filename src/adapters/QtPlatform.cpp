@@ -1,7 +1,8 @@
 #include "adapters/QtPlatform.h"
 
+#include "adapters/WindowSystem.h"
+
 #include <QApplication>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFontDialog>
@@ -56,10 +57,10 @@ MessageAnswer showQtMessage(const MessageRequest& request) {
 
 void InstallQtServices() {
     SetMessageHandler(&showQtMessage);
-    SetCursorProvider([] {
-        const QPoint p = QCursor::pos();
-        return ScreenPoint{p.x(), p.y()};
-    });
+    SetCursorProvider(&PointerPosition);
+    // Wayland tells where the pointer is only while it is over one of the game's windows.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        TrackPointerLeavingWindows();
 }
 
 int PrimaryScreenWidth() {

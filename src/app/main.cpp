@@ -2,6 +2,7 @@
 
 #include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
+#include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
 #include "results/BestResultStore.h"
@@ -27,9 +28,10 @@ constexpr int kInformationWidth = 334;
 // The panels inside the common panel keep this distance from its edges.
 constexpr int kCommonBorder = 2;
 
-// Virtual-key codes of the keys the game knows, from Qt's key codes.
-int virtualKey(int qtKey) {
-    switch (qtKey) {
+// Virtual-key codes of the keys the game knows, from Qt's key codes. Letters go by the key's
+// place on the keyboard, so S and P work under any layout (adapters/KeyPositions.h).
+int virtualKey(const QKeyEvent& event) {
+    switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
     case Qt::Key_Space: return 32;
@@ -39,9 +41,9 @@ int virtualKey(int qtKey) {
     case Qt::Key_Down: return 40;
     case Qt::Key_F1: return 112;
     case Qt::Key_F4: return 115;
-    default:
-        if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey; // 65..90, as virtual keys
-        return 0;
+    default: // 'A'..'Z' are the virtual keys 65..90
+        return platform::LatinLetterKey(
+            event, platform::NativeKeyCodesOf(QGuiApplication::platformName()));
     }
 }
 
@@ -274,7 +276,7 @@ bool THarvestaForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
-    const int key = virtualKey(static_cast<QKeyEvent*>(event)->key());
+    const int key = virtualKey(*static_cast<QKeyEvent*>(event));
     if (key == 0) return false;
     FormKeyDown(this, key);
     return true;

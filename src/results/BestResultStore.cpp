@@ -1,11 +1,15 @@
 #include "results/BestResultStore.h"
 
-#include "platform/Platform.h"
 #include "adapters/QtPlatform.h"
+#include "platform/Platform.h"
 #include "results/scores.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace harvesta {
 
@@ -21,6 +25,33 @@ void reportError(const QString& text) {
                            platform::MessageButtons::Ok});
 }
 
+// Whether rewriting what the settings reader made of the file gives back the same bytes. When
+// it does not, the file holds something the rewrite would drop or change: a damaged line, a
+// second copy of a key, bytes that are not text, a value the reader could not take apart.
+bool RewriteReproduces(const QByteArray& original) {
+    const QTemporaryDir dir;
+    if (!dir.isValid()) return false;
+    const QString copy = dir.filePath(QStringLiteral("copy.ini"));
+    {
+        QFile file(copy);
+        if (!file.open(QIODevice::WriteOnly) || file.write(original) != original.size())
+            return false;
+    }
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        if (settings.status() != QSettings::NoError) return false;
+        const QStringList keys = settings.allKeys();
+        // With no key at all nothing would be written back, so only an empty file is clean.
+        if (keys.isEmpty()) return original.isEmpty();
+        for (const QString& key : keys)
+            settings.setValue(key, settings.value(key));
+        settings.sync();
+        if (settings.status() != QSettings::NoError) return false;
+    }
+    QFile file(copy);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == original;
+}
+
 } // namespace
 
 TResultsKey::TResultsKey(Mode mode) {
@@ -33,12 +64,19 @@ TResultsKey::TResultsKey(Mode mode) {
     prefix_ = QStringLiteral("Software/Harvesta/Results/");
 #endif
     if (mode == Mode::ReadOnly) {
-        // Reading never creates anything: a missing file or key path counts as no key.
+        // Reading never creates anything: a missing file or key path counts as no key. A file
+        // with a damaged line still gives the values it holds.
         settings_->beginGroup(prefix_.chopped(prefix_.isEmpty() ? 0 : 1));
-        open_ = settings_->status() == QSettings::NoError && !settings_->childKeys().isEmpty();
+        open_ = settings_->status() != QSettings::AccessError && !settings_->childKeys().isEmpty();
         settings_->endGroup();
     } else {
         open_ = settings_->isWritable();
+        if (settings_->format() == QSettings::IniFormat) {
+            // The owner's read-only mark is a wish to keep the file as it is; whoever runs the
+            // game (root too) respects it.
+            const QFileInfo file(settings_->fileName());
+            if (file.exists() && !(file.permissions() & QFileDevice::WriteOwner)) open_ = false;
+        }
     }
 }
 
@@ -55,14 +93,48 @@ std::optional<QString> TResultsKey::Read(const QString& name, bool& wrongType) c
     return value.toString();
 }
 
+bool TResultsKey::KeepAsideIfUnclean() {
+    // The registry has no file to rewrite: only the ten values are replaced.
+    if (settings_->format() != QSettings::IniFormat) return true;
+    const QString path = settings_->fileName();
+    QFile file(path);
+    if (!file.exists()) return true;
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray original = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    // A stored count of another type is replaced by the record like any value, but what it
+    // held was never shown; it is kept too.
+    bool clean = RewriteReproduces(original);
+    for (int k = 1; k <= 10 && clean; ++k) {
+        bool wrongType = false;
+        Read(valueName(k), wrongType);
+        clean = !wrongType;
+    }
+    if (clean) return true;
+    // Replaced whole or not at all, so a crash never leaves half a copy.
+    QSaveFile backup(path + QStringLiteral(".bak"));
+    return backup.open(QIODevice::WriteOnly) && backup.write(original) == original.size() &&
+           backup.commit();
+}
+
 bool TResultsKey::WriteAll(const std::array<QString, 10>& values) {
+    if (!KeepAsideIfUnclean()) return false;
+    if (settings_->format() == QSettings::IniFormat) {
+        // A game killed just as it took the settings file's lock leaves the lock file empty,
+        // and the writer would wait half a minute (its stale time) with the game frozen. A live
+        // writer fills its lock file the moment it creates it; should one be caught in that
+        // moment, two games write at once, each file whole, and the last one wins, as it
+        // would without the lock.
+        const QFileInfo lock(settings_->fileName() + QStringLiteral(".lock"));
+        if (lock.isFile() && lock.size() == 0) QFile::remove(lock.filePath());
+    }
     for (int k = 1; k <= 10; ++k)
         settings_->setValue(prefix_ + valueName(k), values[k - 1]);
     // The file is replaced as a whole when it is committed: either every value lands or the
     // previous record stays.
     settings_->sync();
-    // A damaged file reports a format error when it is read back for the merge, yet the new
-    // file is written whole; only a failed write loses anything.
+    // A damaged file keeps the format error of its reading, yet the new file is written whole
+    // (the old one is kept aside above); only a failed write is a failure.
     return settings_->status() != QSettings::AccessError;
 }
 
@@ -74,16 +146,21 @@ QString ReadResultValue(const TResultsKey& key, const QString& name, const QStri
 void LoadBestResult(TfrmScores& scores) {
     const TResultsKey key(TResultsKey::Mode::ReadOnly);
     if (!key.IsOpen()) return;
+    // Stopping at a value of another type would leave the later counts at zero, and the next
+    // game would overwrite a record it never saw; so every readable value loads.
+    QString wrongTyped;
     for (int k = 1; k <= 10; ++k) {
         bool wrongType = false;
         const QString text = ReadResultValue(key, valueName(k), QStringLiteral("0"), wrongType);
         if (wrongType) {
-            reportError(QStringLiteral("Invalid data type for '%1'").arg(valueName(k)));
-            return;
+            if (wrongTyped.isEmpty()) wrongTyped = valueName(k);
+            continue;
         }
         scores.Label(k)->setText(text);
         scores.Label(k)->adjustSize();
     }
+    if (!wrongTyped.isEmpty())
+        reportError(QStringLiteral("Invalid data type for '%1'").arg(wrongTyped));
 }
 
 std::optional<std::int32_t> ParseCount(const QString& text) {

@@ -22,16 +22,21 @@ class TResultsKey {
     explicit TResultsKey(Mode mode);
     ~TResultsKey();
 
-    // Whether the key exists (reading) or can be written (writing).
+    // Whether the key exists (reading) or can be written (writing). A settings file its owner
+    // has marked read-only is not written, even by a user whom the mark does not bind.
     bool IsOpen() const { return open_; }
     // The stored value's string; nullopt when there is none; `wrongType` is set for a value
     // that is not a string.
     std::optional<QString> Read(const QString& name, bool& wrongType) const;
     // Writes every value of the record and commits them together; false when nothing could
-    // be committed (the previous record then stays as it was).
+    // be committed (the previous record then stays as it was). A settings file that the rewrite
+    // would not reproduce is first kept beside it as <file>.bak; when that copy cannot be made,
+    // nothing is written.
     bool WriteAll(const std::array<QString, 10>& values);
 
   private:
+    bool KeepAsideIfUnclean();
+
     std::unique_ptr<QSettings> settings_;
     QString prefix_;
     bool open_ = false;
@@ -41,8 +46,9 @@ class TResultsKey {
 QString ReadResultValue(const TResultsKey& key, const QString& name, const QString& fallback,
                         bool& wrongType);
 
-// Copies the stored best result into the window's count labels. A missing key leaves them;
-// a value that is not a string stops the loading with "Invalid data type for '%s'".
+// Copies the stored best result into the window's count labels. A missing key leaves them.
+// Every value that can be read is loaded, also from a damaged file; a value that is not a
+// string keeps its label's text and is reported once, as "Invalid data type for '%s'".
 void LoadBestResult(TfrmScores& scores);
 
 // The game-over check: when the finished game's sum is not smaller than the best sum, stores

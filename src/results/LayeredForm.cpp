@@ -1,6 +1,7 @@
 #include "results/LayeredForm.h"
 
 #include "imaging/SetupFunctions.h"
+#include "adapters/WindowSystem.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
 
 namespace harvesta {
 
@@ -31,6 +34,10 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
     setMouseTracking(true);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Where the mask does not cut the window on the screen, its rounded corners are made
+    // see-through by each paint.
+    seeThroughCorners_ = !platform::MaskCutsWindow();
+    if (seeThroughCorners_) setAttribute(Qt::WA_TranslucentBackground);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, face.colour);
     setPalette(palette);
@@ -60,9 +67,41 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
                              Images_.LoadImage(face.pictureName), face.pictureMode, 1);
     Layers_->AddRegionLayer(0, 0, width, height, kDragAreaId);
     closeButton_ = Layers_->AddButtonLayer(width - 34, 11, "stop_gray", "stop", "", kCloseButtonId);
+    BuildShape();
     RenderLayers(Picture_->Picture, *Layers_);
+    DrawOutline();
 
     screen_ = std::make_unique<TScreenTransfer>(*Picture_);
+}
+
+void TLayeredForm::BuildShape() {
+    // A rectangle with corners rounded by a 30 x 30 ellipse, row by row as the compositing
+    // library's rounded clip has it. The outline is made of the same rows: the pixels of the
+    // shape that touch one outside it, so no pixel of the face shows beyond the outline.
+    // The shape is the window's size; the picture is only the surface the clip measures.
+    TDeviceContext dc(Picture_->Picture);
+    dc.SelectRoundRectClip({0, 0}, {width(), height()}, 30, 30);
+    const auto span = [&](int y) {
+        std::int32_t from = 0, to = 0;
+        dc.VisibleSpan(y, from, to);
+        return std::pair{int(from), int(to)};
+    };
+    for (int y = 0; y < height(); ++y) {
+        const auto [from, to] = span(y);
+        if (from >= to) continue;
+        Shape_ += QRect(from, y, to - from, 1);
+        const auto [aboveFrom, aboveTo] = span(y - 1);
+        const auto [belowFrom, belowTo] = span(y + 1);
+        const int innerFrom = std::max({from + 1, aboveFrom, belowFrom});
+        const int innerTo = std::min({to - 1, aboveTo, belowTo});
+        if (innerFrom >= innerTo) {
+            Outline_ += QRect(from, y, to - from, 1);
+        } else {
+            Outline_ += QRect(from, y, innerFrom - from, 1);
+            Outline_ += QRect(innerTo, y, to - innerTo, 1);
+        }
+    }
+    Corners_ = QRegion(0, 0, width(), height()) - Shape_;
 }
 
 TLayeredForm::~TLayeredForm() = default;
@@ -77,10 +116,11 @@ bool TLayeredForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        // The control handles the event itself; what it leaves must not reach the window,
-        // or a press on a label would start a drag.
+        // The control handles the event itself and keeps it: an event left unaccepted goes on
+        // to the window, and a press on a label would start a drag.
         if (watched != btnOk) {
             watched->event(event);
+            event->accept();
             return true;
         }
         return false;
@@ -114,18 +154,7 @@ void TLayeredForm::FormShow() {
     }
     shownBefore_ = true;
 
-    // The window's shape: a rectangle with corners rounded by a 30 x 30 ellipse, with the
-    // same pixels the compositing library's rounded clip uses.
-    TRGBPicture& picture = Picture_->Picture;
-    TDeviceContext dc(picture);
-    dc.SelectRoundRectClip({0, 0}, {width(), height()}, 30, 30);
-    QRegion shape;
-    for (int y = 0; y < height(); ++y) {
-        std::int32_t from = 0, to = 0;
-        dc.VisibleSpan(y, from, to);
-        if (from < to) shape += QRect(from, y, to - from, 1);
-    }
-    setMask(shape);
+    setMask(Shape_);
 }
 
 void TLayeredForm::paintEvent(QPaintEvent*) {
@@ -134,11 +163,26 @@ void TLayeredForm::paintEvent(QPaintEvent*) {
 }
 
 void TLayeredForm::FormPaint(QPainter& canvas) {
-    if (Recompose_) RenderLayers(Picture_->Picture, *Layers_);
+    if (Recompose_) {
+        RenderLayers(Picture_->Picture, *Layers_);
+        DrawOutline();
+    }
     screen_->Draw(canvas);
-    canvas.setBrush(Qt::NoBrush);
-    canvas.setPen(Qt::black);
-    canvas.drawRoundedRect(QRectF(0, 0, width() - 1, height() - 1), 15, 15);
+    if (seeThroughCorners_) {
+        canvas.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& corner : Corners_)
+            canvas.fillRect(corner, Qt::transparent);
+        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+}
+
+void TLayeredForm::DrawOutline() {
+    // Straight into the composed picture: a few byte runs, where drawing them through the
+    // painter onto the screen's surface cost several times the transfer itself.
+    TRGBPicture& picture = Picture_->Picture;
+    for (const QRect& edge : Outline_)
+        for (int y = edge.top(); y <= edge.bottom(); ++y)
+            std::memset(picture.Row(y) + 3 * edge.left(), 0, std::size_t(3 * edge.width()));
 }
 
 void TLayeredForm::SetLayerStateAndRecompose(TLayer* layer, std::int32_t state) {
@@ -214,6 +258,12 @@ void TLayeredForm::FormMouseUp(Qt::MouseButton, Qt::MouseButtons buttons, QPoint
 }
 
 void TLayeredForm::DragStep() {
+    // Where the window cannot place itself (Wayland) the compositor moves it until the button
+    // is released; the press ends here, as the release may never reach the window.
+    if (windowHandle() && platform::StartSystemMove(*windowHandle())) {
+        PressedLayer_ = nullptr;
+        return;
+    }
     // The tag guards against a move that arrives while the window is being moved: that one
     // only records the position.
     ++tag_;

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <memory>
 #include <string_view>
 
@@ -65,6 +66,7 @@ class TLayeredForm : public QDialog {
     void FormKeyDown(int key);
     void btnOkClick();
     void mainTimerTimer();
+    void FormPaint(QPainter& canvas);
 
     void LeaveLayer(TLayer* layer);
     void EnterLayer(TLayer* layer);
@@ -92,10 +94,11 @@ class TLayeredForm : public QDialog {
 
     // Controls that take their own mouse events, so a press on them starts no drag.
     void TakeOwnMouseEvents(QWidget* control);
-    void FormPaint(QPainter& canvas);
 
   private:
     void FormShow();
+    void BuildShape();
+    void DrawOutline();
     void DragStep();
     bool IsButton(const TLayer* layer) const;
     void SetLayerStateAndRecompose(TLayer* layer, std::int32_t state);
@@ -113,6 +116,10 @@ class TLayeredForm : public QDialog {
     int tag_ = 0;
     bool shownBefore_ = false;
     std::unique_ptr<TScreenTransfer> screen_;
+    QRegion Shape_;   // the window's mask
+    QRegion Outline_; // the edge pixels of Shape_, black in the composed picture
+    QRegion Corners_; // the window's rectangle outside Shape_
+    bool seeThroughCorners_ = false; // the shape shows by see-through corners, not by the mask
     TAppCursor cursor_;
 };
 

@@ -73,7 +73,7 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow) : TLayeredForm(mainWindow, kAboutFace)
 
     lblVersion = plainLabel("Version 1.0", {92, 32}, this);
     Label4 = plainLabel(kMakerName, {92, 48}, this);
-    Label5 = new TLinkLabel(kMakerSiteCaption, 0, this);
+    Label5 = new TLinkLabel(kMakerSite, 0, this);
     Label5->move(92, 64);
     Label6 = new TLinkLabel("Contact us", 1, this);
     Label6->move(92, 80);
@@ -91,7 +91,8 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow) : TLayeredForm(mainWindow, kAboutFace)
     Bevel1 = new QFrame(this);
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(0, 112, 310, 4);
+    // Across the window between the outline's edges, so the outline stays unbroken.
+    Bevel1->setGeometry(1, 112, width() - 2, 4);
     btnOk->setFocus();
 }
 

@@ -10,10 +10,9 @@ class QFrame;
 
 namespace harvesta {
 
-// The maker's web site and its contact page.
+// The maker's web site and its contact page. The site's link shows the very address it opens.
 inline constexpr const char* kMakerName = "Little Orchard Studio";
 inline constexpr const char* kMakerSite = "https://www.littleorchard.example/";
-inline constexpr const char* kMakerSiteCaption = "www.littleorchard.example";
 inline constexpr const char* kMakerContact = "https://www.littleorchard.example/contact.html";
 
 // A label that reacts to the pointer and to clicks, for the links.

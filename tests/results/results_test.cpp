@@ -1,7 +1,9 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
-#include "app/main.h"
+#include "LayeredFormChecks.h"
+#include "ResultTexts.h"
 #include "adapters/QtPlatform.h"
+#include "app/main.h"
 #include "results/BestResultStore.h"
 #include "results/scores.h"
 
@@ -15,26 +17,8 @@
 #include <QtTest>
 
 using namespace harvesta;
-
-namespace {
-
-std::array<QString, 10> counts(std::initializer_list<int> values) {
-    std::array<QString, 10> texts;
-    texts.fill("0");
-    int i = 0;
-    for (int v : values)
-        texts[i++] = QString::number(v);
-    return texts;
-}
-
-QString labels(const TfrmScores& scores) {
-    QStringList texts;
-    for (int k = 1; k <= 10; ++k)
-        texts << scores.Label(k)->text();
-    return texts.join(',');
-}
-
-} // namespace
+using checks::counts;
+using checks::labels;
 
 class ResultsTest : public QObject {
     Q_OBJECT
@@ -188,15 +172,17 @@ class ResultsTest : public QObject {
         QCOMPARE(stored("fruit1").toString(), "2147483647");
     }
 
-    void aValueOfAnotherTypeStopsTheLoading() {
-        store({{"fruit1", "3"}, {"fruit2", QStringList{"a", "b"}}, {"fruit3", "5"}});
+    void aValueOfAnotherTypeKeepsItsLabelAndTheOthersLoad() {
+        store({{"fruit1", "3"},
+               {"fruit2", QStringList{"a", "b"}},
+               {"fruit3", "5"},
+               {"fruit4", QVariant(QPoint(1, 2))}});
         TfrmScores scores(nullptr);
-        scores.Label(3)->setText("old");
+        scores.Label(2)->setText("old");
         LoadBestResult(scores);
-        QCOMPARE(messages.size(), size_t(1));
+        QCOMPARE(messages.size(), size_t(1)); // one message, for the first
         QCOMPARE(messages[0].text, std::string("Invalid data type for 'fruit2'"));
-        QCOMPARE(scores.Label(1)->text(), QString("3"));
-        QCOMPARE(scores.Label(3)->text(), QString("old"));
+        QCOMPARE(labels(scores), QString("3,old,5,0,0,0,0,0,0,0"));
     }
 
     void aStoreThatCannotBeWrittenStillCongratulatesOverTheOldCounts() {
@@ -213,40 +199,6 @@ class ResultsTest : public QObject {
         QCOMPARE(titleWhileShown, QString("You get highest results! "));
         QCOMPARE(labelsWhileShown, QString("2,0,0,0,0,0,0,0,0,0"));
         QVERIFY(messages.empty());
-    }
-
-    void damagedFilesNeverLoseTheRecordOrEndTheGame() {
-        // Garbage bytes around the record: the record still loads and a new one replaces it.
-        QDir().mkpath(config->path() + "/Harvesta");
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QByteArray garbage;
-        for (int i = 0; i < 256; ++i)
-            garbage.append(char((i * 37 + 11) % 256));
-        file.write(garbage);
-        file.write("\n[Software]\nHarvesta\\Results\\fruit1=12\n");
-        file.write(garbage);
-        file.close();
-        TfrmScores scores(nullptr);
-        LoadBestResult(scores);
-        QCOMPARE(scores.Label(1)->text(), QString("12"));
-        CheckBestResult(counts({5}), scores);
-        QCOMPARE(stored("fruit1").toString(), "12");
-        CheckBestResult(counts({0, 13}), scores);
-        QVERIFY(messages.empty());
-        QCOMPARE(modalShows, 1);
-        QCOMPARE(stored("fruit2").toString(), "13");
-
-        // A folder where the file should be: nothing loads, nothing is written, no crash.
-        QVERIFY(QFile::remove(iniPath()));
-        QVERIFY(QDir().mkpath(iniPath()));
-        TfrmScores fresh(nullptr);
-        LoadBestResult(fresh);
-        QCOMPARE(fresh.Label(2)->text(), QString("0"));
-        CheckBestResult(counts({1}), fresh);
-        QCOMPARE(modalShows, 2);
-        QVERIFY(messages.empty());
-        QVERIFY(QFileInfo(iniPath()).isDir());
     }
 
     void negativeStoredCountsAreCountsLikeAnyOther() {
@@ -346,6 +298,25 @@ class ResultsTest : public QObject {
         scores.FormMouseMove(Qt::LeftButton, {250, 200});
         QCOMPARE(scores.pos(), origin + QPoint(30, -12));
         scores.FormMouseUp(Qt::LeftButton, Qt::NoButton, {250, 200});
+    }
+
+    void labelsTakeThePointerAndAFreeSpotDragsTheWindow() {
+        TfrmScores scores(nullptr);
+        scores.move(100, 100);
+        scores.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scores));
+        for (QLabel* label : {scores.lblTitle, scores.Label(1), scores.Label(10)})
+            checks::ControlKeepsTheWindowStill(scores, label);
+        const QPoint before = scores.pos();
+        checks::DragWithThePointer(&scores, {200, 60}, {40, 25});
+        QCOMPARE(scores.pos(), before + QPoint(40, 25));
+        QVERIFY(scores.isVisible());
+    }
+
+    void outlineCoversTheEdgeOfTheShape() {
+        TfrmScores scores(nullptr);
+        scores.show();
+        checks::OutlineCoversTheShapeEdge(scores);
     }
 
     void hoverShowsTheStopPictureAndTheWatchdogResetsIt() {

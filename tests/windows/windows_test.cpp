@@ -1,8 +1,9 @@
 // The about, manual and font preview windows, driven with real events.
 
+#include "../results/LayeredFormChecks.h"
+#include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "assets/ResourceStore.h"
-#include "adapters/QtPlatform.h"
 #include "windows/Help_module.h"
 #include "windows/shwInfo.h"
 
@@ -54,7 +55,7 @@ class WindowsTest : public QObject {
         QTest::mouseClick(about.Label5, Qt::LeftButton);
         QTest::mouseClick(about.Label6, Qt::LeftButton);
         QCOMPARE(opened.size(), size_t(2));
-        QCOMPARE(opened[0], QUrl(kMakerSite));
+        QCOMPARE(opened[0].toString(), about.Label5->text()); // the caption is the address
         QCOMPARE(opened[1], QUrl("https://www.littleorchard.example/contact.html"));
         QVERIFY(about.isVisible());
         TLinkLabel stranger("x", 2, nullptr);
@@ -62,6 +63,26 @@ class WindowsTest : public QObject {
         QCOMPARE(opened.size(), size_t(2));
         // A press on a link starts no drag.
         QCOMPARE(about.PressedLayer(), nullptr);
+    }
+
+    void aboutLabelsTakeThePointerAndAFreeSpotDragsTheWindow() {
+        TfrmAbout about(nullptr);
+        about.move(100, 100);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        platform::ScopedUrlOpener opener([](const QUrl&) {});
+        for (QLabel* label : {about.lblVersion, about.Label4, static_cast<QLabel*>(about.Label5),
+                              static_cast<QLabel*>(about.Label6)})
+            checks::ControlKeepsTheWindowStill(about, label);
+        const QPoint before = about.pos();
+        checks::DragWithThePointer(&about, {20, 100}, {40, 25});
+        QCOMPARE(about.pos(), before + QPoint(40, 25));
+    }
+
+    void aboutOutlineCoversTheEdgeOfTheShape() {
+        TfrmAbout about(nullptr);
+        about.show();
+        checks::OutlineCoversTheShapeEdge(about);
     }
 
     void aboutClosesByEnterEscapeOkAndTheCloseButton() {
