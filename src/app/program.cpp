@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
         auto* frmAbout = new harvesta::TfrmAbout(&HarvestaForm);
         auto* frmScores = new harvesta::TfrmScores(&HarvestaForm);
         HarvestaForm.SetWindows(Form1, frmAbout, frmScores, nullptr);
-        HarvestaForm.SetManualMaker([&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
+        HarvestaForm.SetManualMaker(
+            [&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
     });
     HarvestaForm.show();
     return QApplication::exec();
