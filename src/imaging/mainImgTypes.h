@@ -8,6 +8,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,8 @@ inline constexpr std::size_t kPictureSpareBytes = 1000;
 // first would only touch every page twice.
 template <class T> struct UninitializedAllocator : std::allocator<T> {
     template <class U> struct rebind { using other = UninitializedAllocator<U>; };
+    // Said here rather than taken from std::allocator, where C++20 deprecates it.
+    using is_always_equal = std::true_type;
     UninitializedAllocator() = default;
     template <class U> UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
     template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
