@@ -12,8 +12,9 @@ packages=(
     weston qt6-wayland
     desktop-file-utils appstream
 )
-# Extra tools for running the game without a display and for the decoder fuzz target.
-if [[ "${HARVESTA_WANT_XVFB:-0}" == 1 ]]; then packages+=(xvfb xauth xdotool imagemagick); fi
+# Extra tools for running the game without a display (screenshots, and bench/startup.py, whose
+# xev watches for the first window) and for the decoder fuzz target.
+if [[ "${HARVESTA_WANT_XVFB:-0}" == 1 ]]; then packages+=(xvfb xauth xdotool imagemagick x11-utils); fi
 if [[ "${HARVESTA_WANT_FUZZ:-0}" == 1 ]]; then packages+=(clang libclang-rt-14-dev); fi
 # The Windows cross build of the core and Wine to run its tests (scripts/test-windows.sh);
 # GoogleTest's sources come with googletest above. Clang checks the resource table against
