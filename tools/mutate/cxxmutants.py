@@ -176,7 +176,12 @@ class _Scanner:
         toks = self.tokens
         stack: list[int] = []
         skip_depth = 0
-        statement_start: int | None = None
+        # Where the statement being read starts, for each open code block.
+        start_of: dict[int, int] = {}
+
+        def in_code() -> bool:
+            return bool(stack) and self.paren_kind[stack[-1]] == "code"
+
         for i, tok in enumerate(toks):
             self.enclosing[i] = stack[-1] if stack else -1
             self.skipped[i] = skip_depth > 0
@@ -206,8 +211,8 @@ class _Scanner:
                     else:
                         self.paren_kind[i] = "index"
                 stack.append(i)
-                if t == "{" and self.paren_kind[i] == "code":
-                    statement_start = i + 1
+                if self.paren_kind[i] == "code":
+                    start_of[i] = i + 1
                 continue
             if tok.kind == "punct" and t in ")}]":
                 if not stack:
@@ -217,25 +222,25 @@ class _Scanner:
                 self.match[i] = open_i
                 if self.paren_kind[open_i].endswith("+skip"):
                     skip_depth -= 1
-                if stack and self.paren_kind[stack[-1]] == "code":
+                if in_code():
+                    # A block or a control header ends where the next statement begins.
                     if t == "}" and self.paren_kind[open_i] == "code":
-                        statement_start = i + 1
+                        start_of[stack[-1]] = i + 1
                     elif t == ")" and self.paren_kind[open_i] == "control":
-                        statement_start = i + 1
+                        start_of[stack[-1]] = i + 1
                 continue
-            if not stack or self.paren_kind[stack[-1]] != "code":
+            if not in_code():
                 continue
-            # At statement level of a code block.
+            block = stack[-1]
+            start = start_of[block]
             if t in ("else", "do"):
-                statement_start = i + 1
-            elif t == ":" and statement_start is not None and statement_start < i:
-                first = toks[statement_start].text
-                if first in ("case", "default"):
-                    statement_start = i + 1
+                start_of[block] = i + 1
+            elif t == ":" and start < i and toks[start].text in ("case", "default"):
+                start_of[block] = i + 1
             elif t == ";":
-                if statement_start is not None and statement_start < i:
-                    self.statements.append((statement_start, i))
-                statement_start = i + 1
+                if start < i:
+                    self.statements.append((start, i))
+                start_of[block] = i + 1
 
     def _opens_code(self, i: int, stack: list[int]) -> bool:
         prev = self._prev(i)

@@ -52,6 +52,11 @@ class FinderTest(unittest.TestCase):
         m = next(m for m in cxxmutants.find_mutants("x.cpp", SAMPLE) if m.kind == "statement")
         self.assertIn("if (a < b) {}", m.apply(SAMPLE))
 
+    def test_a_lambda_inside_a_statement_leaves_the_statement_whole(self):
+        source = "bool f() {\n    g(a, [](char x) { return x; });\n    return h();\n}\n"
+        removed = [d for _, d in descriptions(source, "statement")]
+        self.assertEqual(removed, ["remove `g(a, [](char x) { return x; });`"])
+
     def test_negates_conditions_and_swaps_arguments(self):
         mutants = cxxmutants.find_mutants("x.cpp", SAMPLE)
         texts = [m.apply(SAMPLE) for m in mutants]
