@@ -12,6 +12,8 @@ packages=(
 # Extra tools for running the game without a display and for the decoder fuzz target.
 if [[ "${HARVESTA_WANT_XVFB:-0}" == 1 ]]; then packages+=(xvfb xauth xdotool imagemagick); fi
 if [[ "${HARVESTA_WANT_FUZZ:-0}" == 1 ]]; then packages+=(clang libclang-rt-14-dev); fi
+# The mutation tester (tools/mutate), run by hand.
+if [[ "${HARVESTA_WANT_MUTATE:-0}" == 1 ]]; then packages+=(python3 git); fi
 
 missing=()
 for p in "${packages[@]}"; do

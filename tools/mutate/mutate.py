@@ -9,6 +9,7 @@ import dataclasses
 import difflib
 import fcntl
 import hashlib
+import io
 import json
 import os
 import queue
@@ -17,6 +18,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import tarfile
 import threading
 import time
 from pathlib import Path
@@ -70,18 +72,44 @@ def load_equivalents(path: Path = EQUIVALENT_LIST) -> dict[str, str]:
 # ---- Mutants of a folder.
 
 
-def folder_sources(folder: str) -> list[str]:
-    base = ROOT / folder
-    return sorted(
-        str(p.relative_to(ROOT))
-        for p in base.rglob("*")
-        if p.suffix in SOURCE_SUFFIXES and p.is_file())
+class Snapshot:
+    """The files a run works on: the working tree (tracked and new files, not ignored ones),
+    or the tree of a commit given with --at."""
+
+    def __init__(self, rev: str | None = None):
+        self.rev = rev
+        self._files: dict[str, bytes] | None = None
+        if rev:
+            archive = subprocess.run(["git", "archive", "--format=tar", rev], cwd=ROOT,
+                                     check=True, capture_output=True).stdout
+            with tarfile.open(fileobj=io.BytesIO(archive)) as tar:
+                self._files = {m.name: tar.extractfile(m).read() for m in tar.getmembers()
+                               if m.isfile()}
+
+    def paths(self) -> list[str]:
+        if self._files is not None:
+            return sorted(self._files)
+        out = subprocess.run(
+            ["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+            cwd=ROOT, check=True, capture_output=True).stdout
+        return [p for p in out.decode().split("\0") if p and (ROOT / p).is_file()]
+
+    def read(self, rel: str) -> bytes:
+        return self._files[rel] if self._files is not None else (ROOT / rel).read_bytes()
+
+    def text(self, rel: str) -> str:
+        return self.read(rel).decode()
 
 
-def folder_mutants(folder: str) -> list[cxxmutants.Mutant]:
+def folder_sources(snapshot: Snapshot, folder: str) -> list[str]:
+    return [p for p in snapshot.paths()
+            if p.startswith(folder + "/") and p.endswith(SOURCE_SUFFIXES)]
+
+
+def folder_mutants(snapshot: Snapshot, folder: str) -> list[cxxmutants.Mutant]:
     mutants = []
-    for rel in folder_sources(folder):
-        mutants += cxxmutants.find_mutants(rel, (ROOT / rel).read_text())
+    for rel in folder_sources(snapshot, folder):
+        mutants += cxxmutants.find_mutants(rel, snapshot.text(rel))
     return mutants
 
 
@@ -100,13 +128,6 @@ def diff_of(m: cxxmutants.Mutant, source: str) -> str:
 
 
 # ---- A worker: a private copy of the tree and a build directory of its own.
-
-
-def tracked_files() -> list[str]:
-    out = subprocess.run(
-        ["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
-        cwd=ROOT, check=True, capture_output=True).stdout
-    return [p for p in out.decode().split("\0") if p and (ROOT / p).is_file()]
 
 
 def debug_cache_variables() -> dict[str, str]:
@@ -134,8 +155,10 @@ class Interrupted(Exception):
 
 
 class Worker:
-    def __init__(self, index: int, workdir: Path, targets: list[str], timeout: float | None):
+    def __init__(self, index: int, workdir: Path, targets: list[str], timeout: float | None,
+                 snapshot: Snapshot | None = None):
         self.index = index
+        self.snapshot = snapshot or Snapshot()
         self.home = workdir / f"w{index}"
         self.tree = self.home / "tree"
         self.build = self.home / "build"
@@ -182,11 +205,11 @@ class Worker:
                 self._kill(proc)
 
     def sync(self) -> None:
-        """Makes the private tree equal to the working tree. Files are written afresh (new
+        """Makes the private tree equal to the snapshot. Files are written afresh (new
         modification time), so the build never mistakes an old copy for an up-to-date one."""
-        for rel in tracked_files():
-            src, dst = ROOT / rel, self.tree / rel
-            data = src.read_bytes()
+        for rel in self.snapshot.paths():
+            dst = self.tree / rel
+            data = self.snapshot.read(rel)
             if dst.exists() and dst.read_bytes() == data:
                 continue
             dst.parent.mkdir(parents=True, exist_ok=True)
@@ -419,6 +442,8 @@ def main(argv: list[str] | None = None) -> int:
                    "file and stop")
     p.add_argument("--targets", nargs="+", default=None, help="test targets instead of the "
                    "folder's own")
+    p.add_argument("--at", metavar="REV", default=None, help="mutate the sources and run the "
+                   "tests of this commit instead of the working tree (a table from before)")
     p.add_argument("--no-nice", action="store_true", help="do not lower our priority")
     args = p.parse_args(argv)
 
@@ -436,11 +461,13 @@ def main(argv: list[str] | None = None) -> int:
     # A tree copy and build directory per folder and worker: runs on different folders can go
     # on side by side, and each keeps its incremental build for the next run.
     workdir = ROOT / "build" / "mutate" / folder.replace("/", "_")
-    results_path = args.results or workdir / "results.jsonl"
+    snapshot = Snapshot(args.at)
+    results_path = args.results or workdir / (f"results-{args.at}.jsonl" if args.at
+                                              else "results.jsonl")
     marks = load_equivalents()
     _remember_mark_folders()
 
-    mutants = folder_mutants(folder)
+    mutants = folder_mutants(snapshot, folder)
     all_ids = {m.id for m in mutants}
     if args.file:
         wanted = {str(Path(f)) for f in args.file}
@@ -454,7 +481,8 @@ def main(argv: list[str] | None = None) -> int:
         log(f"{len(chosen)} of {len(mutants)} mutants")
         return 0
 
-    header = {"folder": folder, "seed": args.seed, "max": args.max, "files": sorted(args.file)}
+    header = {"folder": folder, "seed": args.seed, "max": args.max, "files": sorted(args.file),
+              "at": args.at}
     old_header, records = read_results(results_path)
     if args.report:
         # The file as it stands, also mutants of lines edited since: a record of that run.
@@ -476,10 +504,10 @@ def main(argv: list[str] | None = None) -> int:
     if not args.no_nice:
         os.nice(10)
     workdir.mkdir(parents=True, exist_ok=True)
-    originals = {rel: (ROOT / rel).read_text() for rel in {m.path for m in chosen}}
+    originals = {rel: snapshot.text(rel) for rel in {m.path for m in chosen}}
 
     jobs = max(1, min(args.jobs, len(chosen)))
-    workers = [Worker(i, workdir, targets, args.timeout) for i in range(jobs)]
+    workers = [Worker(i, workdir, targets, args.timeout, snapshot) for i in range(jobs)]
     for w in workers:
         w.claim()
     # A job started in the background ignores Ctrl-C unless told otherwise; SIGTERM stops the
