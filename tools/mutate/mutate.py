@@ -130,12 +130,13 @@ def diff_of(m: cxxmutants.Mutant, source: str) -> str:
 # ---- A worker: a private copy of the tree and a build directory of its own.
 
 
-def debug_cache_variables() -> dict[str, str]:
+def preset_cache_variables(name: str) -> dict[str, str]:
     presets = json.loads((ROOT / "CMakePresets.json").read_text())
     by_name = {p["name"]: p for p in presets["configurePresets"]}
+    if name not in by_name:
+        raise SystemExit(f"no configure preset {name} in CMakePresets.json")
     merged: dict[str, object] = {}
     chain = []
-    name = "debug"
     while name:
         preset = by_name[name]
         chain.append(preset)
@@ -156,10 +157,11 @@ class Interrupted(Exception):
 
 class Worker:
     def __init__(self, index: int, workdir: Path, targets: list[str], timeout: float | None,
-                 snapshot: Snapshot | None = None):
+                 snapshot: Snapshot | None = None, preset: str = "debug"):
         self.index = index
         self.snapshot = snapshot or Snapshot()
-        self.home = workdir / f"w{index}"
+        self.preset = preset
+        self.home = workdir / (f"w{index}" if preset == "debug" else f"w{index}-{preset}")
         self.tree = self.home / "tree"
         self.build = self.home / "build"
         self.targets = targets
@@ -235,7 +237,7 @@ class Worker:
         launcher.chmod(0o755)
         if not (self.build / "build.ninja").exists():
             cmd = ["cmake", "-S", str(self.tree), "-B", str(self.build), "-G", "Ninja"]
-            cmd += [f"-D{k}={v}" for k, v in debug_cache_variables().items()]
+            cmd += [f"-D{k}={v}" for k, v in preset_cache_variables(self.preset).items()]
             cmd += [f"-DCMAKE_CXX_COMPILER_LAUNCHER={launcher}"]
             # Tests are listed when ctest runs, not after every link: a mutant build stays short.
             cmd += ["-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"]
@@ -265,7 +267,8 @@ class Worker:
 
     def _test(self, timeout: float | None) -> tuple[str, str]:
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_FAIL_FAST="1",
-                   GTEST_BRIEF="1", ASAN_OPTIONS="detect_leaks=0")
+                   GTEST_BRIEF="1", ASAN_OPTIONS="detect_leaks=1",
+                   UBSAN_OPTIONS="print_stacktrace=1")
         for exe in self.executables:
             code, out, timed_out = self._run([str(exe)], timeout, env=env, cwd=exe.parent)
             if timed_out:
@@ -303,6 +306,7 @@ class Record:
     status: str
     diff: str
     seconds: float
+    preset: str = "debug"
 
 
 def read_results(path: Path) -> tuple[dict, dict[str, Record]]:
@@ -356,12 +360,15 @@ def report(folder: str, records: list[Record], marks: dict[str, str], all_ids: s
 
     survivors: list[Record] = []
     wrongly_marked: list[Record] = []
+    sanitizer_kills: list[Record] = []
     for name in sorted(by_file):
         c = dict(n=0, k=0, t=0, s=0, e=0, b=0, f=0)
         for r in by_file[name]:
             c["n"] += 1
             if r.status == KILLED:
                 c["k"] += 1
+                if r.preset != "debug":
+                    sanitizer_kills.append(r)
                 if r.id in marks:
                     wrongly_marked.append(r)
             elif r.status == TIMEOUT:
@@ -383,6 +390,10 @@ def report(folder: str, records: list[Record], marks: dict[str, str], all_ids: s
     lines += ["", "Equivalent: survivors marked in tools/mutate/equivalent.txt. Same binary: the "
               "mutant compiled to the very same test executables (code the build leaves out). "
               "Neither counts as behaviour-changing; timeouts count as killed."]
+    if sanitizer_kills:
+        lines += ["", f"{len(sanitizer_kills)} of the killed survived the debug build and were "
+                  "killed in a sanitizer build (" + ", ".join(
+                      sorted({r.preset for r in sanitizer_kills})) + ")."]
     if wrongly_marked:
         lines += ["", "## Marked equivalent but killed (remove the mark)", ""]
         lines += [f"- `{r.id}` {r.path}:{r.line} {r.description}" for r in wrongly_marked]
@@ -444,6 +455,9 @@ def main(argv: list[str] | None = None) -> int:
                    "folder's own")
     p.add_argument("--at", metavar="REV", default=None, help="mutate the sources and run the "
                    "tests of this commit instead of the working tree (a table from before)")
+    p.add_argument("--preset", default="debug", help="configure preset of the mutant builds "
+                   "(default debug); `--survivors --preset asan` runs the survivors again "
+                   "under the sanitizers, which see leaks and reads out of bounds")
     p.add_argument("--no-nice", action="store_true", help="do not lower our priority")
     args = p.parse_args(argv)
 
@@ -507,7 +521,8 @@ def main(argv: list[str] | None = None) -> int:
     originals = {rel: snapshot.text(rel) for rel in {m.path for m in chosen}}
 
     jobs = max(1, min(args.jobs, len(chosen)))
-    workers = [Worker(i, workdir, targets, args.timeout, snapshot) for i in range(jobs)]
+    workers = [Worker(i, workdir, targets, args.timeout, snapshot, args.preset)
+               for i in range(jobs)]
     for w in workers:
         w.claim()
     # A job started in the background ignores Ctrl-C unless told otherwise; SIGTERM stops the
@@ -572,7 +587,8 @@ def main(argv: list[str] | None = None) -> int:
                 failures.append(e)
                 return
             record = Record(m.id, m.path, m.line, m.kind, m.description, status,
-                            diff_of(m, originals[m.path]), round(time.monotonic() - t0, 1))
+                            diff_of(m, originals[m.path]), round(time.monotonic() - t0, 1),
+                            args.preset)
             with write_lock:
                 records[m.id] = record
                 with results_path.open("a") as f:
