@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace harvesta {
 namespace {
@@ -61,6 +63,49 @@ TEST(PixelDrawing, FillAreaDoesNotReorderAndClipsToTheTarget) {
     EXPECT_EQ(CountChanged(p), 20);
     EXPECT_EQ(At(p, 0, 8), (Rgb{1, 2, 3}));
     EXPECT_EQ(At(p, 9, 9), (Rgb{1, 2, 3}));
+    FillArea(-3, -3, 1, 1);
+    EXPECT_EQ(CountChanged(p), 24);
+    EXPECT_EQ(At(p, 1, 1), (Rgb{1, 2, 3}));
+    EXPECT_TRUE(test::SpareBytesClear(p));
+}
+
+// Each pixel as a letter: O the outline colour, L light, D dark, I inside, . untouched.
+std::vector<std::string> Letters(const TRGBPicture& p, Rgb light, Rgb dark, Rgb inside) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < p.Height; ++y) {
+        std::string row;
+        for (int x = 0; x < p.Width; ++x) {
+            const Rgb c = At(p, x, y);
+            row += c == kBackground ? '.'
+                   : c == kOutline  ? 'O'
+                   : c == light     ? 'L'
+                   : c == dark      ? 'D'
+                   : c == inside    ? 'I'
+                                    : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(DrawPanel, FramesItsRectangleWhereverItLies) {
+    TRGBPicture p = test::Filled(13, 9, kBackground);
+    SetPanelTheme(1);
+    SetDrawTarget(p);
+    DrawPanel(10, 7, 2, 1); // corners in either order
+    const std::vector<std::string> expected = {
+        ".............", //
+        "..OOOOOOOOO..", //
+        "..OLLLLLLDO..", // the dark sides cover the corners where they meet the light ones
+        "..OLIIIIIDO..", //
+        "..OLIIIIIDO..", //
+        "..OLIIIIIDO..", //
+        "..ODDDDDDDO..", //
+        "..OOOOOOOOO..", //
+        ".............", //
+    };
+    EXPECT_EQ(Letters(p, {154, 222, 243}, {89, 89, 89}, {122, 211, 239}), expected);
+    EXPECT_TRUE(test::SpareBytesClear(p));
 }
 
 struct PanelColours {
@@ -167,6 +212,35 @@ TEST(GradientRect, InterpolatesLinearlyAlongTheRun) {
     EXPECT_TRUE(Near(At(p, 60, 30), kMiddle));
 }
 
+TEST(GradientRect, ColoursAreTakenAtPixelCentres) {
+    // From black to white over two pixels: a quarter and three quarters of the way.
+    const ColorRef black = MakeColorRef(0, 0, 0), white = MakeColorRef(255, 255, 255);
+    const auto grey = [](std::uint8_t v) { return Rgb{v, v, v}; };
+    TRGBPicture p = test::Filled(4, 4, kBackground);
+    TDeviceContext dc(p);
+    GradientRect(dc, 1, 1, 3, 2, black, white, 0); // two pixels side by side
+    EXPECT_EQ(At(p, 1, 1), grey(63));
+    EXPECT_EQ(At(p, 2, 1), grey(191));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 2, 3, black, white, 90); // two pixels one above the other
+    EXPECT_EQ(At(p, 1, 1), grey(63));
+    EXPECT_EQ(At(p, 1, 2), grey(191));
+    // Two by two on the diagonals: the far corners take the middle grey.
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 3, 3, black, white, 45);
+    EXPECT_EQ(At(p, 1, 1), grey(63));
+    EXPECT_EQ(At(p, 2, 2), grey(191));
+    EXPECT_EQ(At(p, 2, 1), grey(127));
+    EXPECT_EQ(At(p, 1, 2), grey(127));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 3, 3, black, white, 135);
+    EXPECT_EQ(At(p, 2, 1), grey(63));
+    EXPECT_EQ(At(p, 1, 2), grey(191));
+    EXPECT_EQ(At(p, 1, 1), grey(127));
+    EXPECT_EQ(At(p, 2, 2), grey(127));
+    EXPECT_EQ(CountChanged(p), 4);
+}
+
 TEST(GradientRect, FollowsTheViewportOriginAndClipsAtTheTargetEdge) {
     TRGBPicture p = test::Filled(20, 20, kBackground);
     TDeviceContext dc(p);
@@ -202,6 +276,75 @@ TEST(RoundGradientRect, CornersStayUntouchedAndTheInnerPanelRunsTheOtherWay) {
     dq.ResetClip();
     GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
     EXPECT_EQ(At(q, 0, 0), kFirstRgb);
+}
+
+TEST(RoundGradientRect, AViewportOriginMovesTheWholePanelClipIncluded) {
+    TRGBPicture plain = test::Filled(70, 50, kBackground);
+    TDeviceContext at0(plain);
+    RoundGradientRect(at0, 0, 0, 40, 30, 10, 5, kFirst, kSecond);
+    TRGBPicture moved = test::Filled(70, 50, kBackground);
+    TDeviceContext at10(moved);
+    at10.SetViewportOrigin({10, 5});
+    RoundGradientRect(at10, 0, 0, 40, 30, 10, 5, kFirst, kSecond);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 70; ++x) {
+            const Rgb expected = x >= 10 && y >= 5 ? At(plain, x - 10, y - 5) : kBackground;
+            ASSERT_EQ(At(moved, x, y), expected) << x << "," << y;
+        }
+}
+
+// The pixels that drawing through the context reaches, as # on a picture of that size.
+std::vector<std::string> ClipShape(TDeviceContext& dc) {
+    TRGBPicture& p = dc.Target();
+    p = test::Filled(p.Width, p.Height, kBackground);
+    GradientRect(dc, 0, 0, p.Width, p.Height, kFirst, kFirst, 0);
+    std::vector<std::string> rows;
+    for (int y = 0; y < p.Height; ++y) {
+        std::string row;
+        for (int x = 0; x < p.Width; ++x)
+            row += At(p, x, y) == kBackground ? '.' : '#';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
+    TRGBPicture p = test::Filled(16, 12, kBackground);
+    TDeviceContext dc(p);
+    // Columns 1..13 and rows 1..10, corners cut by an ellipse 10 by 10.
+    const std::vector<std::string> expected = {
+        "................", //
+        "....#######.....", //
+        "..###########...", //
+        "..###########...", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        "..###########...", //
+        "..###########...", //
+        "....#######.....", //
+        "................", //
+    };
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 10);
+    EXPECT_EQ(ClipShape(dc), expected);
+    dc.SelectRoundRectClip({14, 11}, {1, 1}, -10, 10);
+    EXPECT_EQ(ClipShape(dc), expected);
+    dc.ResetClip();
+    EXPECT_EQ(ClipShape(dc), std::vector<std::string>(12, std::string(16, '#')));
+}
+
+TEST(RoundClip, ARegionPartlyOutsideTheTargetClipsAsInALargerTarget) {
+    TRGBPicture large = test::Filled(40, 40, kBackground);
+    TDeviceContext inLarge(large);
+    inLarge.SelectRoundRectClip({6, 7}, {22, 25}, 12, 8);
+    const auto whole = ClipShape(inLarge);
+    TRGBPicture small = test::Filled(16, 12, kBackground);
+    TDeviceContext inSmall(small);
+    inSmall.SelectRoundRectClip({-4, -3}, {12, 15}, 12, 8);
+    const auto cut = ClipShape(inSmall);
+    for (int y = 0; y < 12; ++y)
+        EXPECT_EQ(cut[std::size_t(y)], whole[std::size_t(y + 10)].substr(10, 16)) << y;
 }
 
 TEST(RoundClip, SmallEllipsesGiveAPlainRectangle) {
