@@ -78,6 +78,7 @@ TEST(LoadPicture, TellsWhetherItLoadedAndLeavesNothingOfTheOldPicture) {
     EXPECT_EQ(p.Height, 2);
     EXPECT_EQ(p.Tolerance, 0);
     EXPECT_EQ(At(p, 3, 1), Pattern(3, 1));
+    EXPECT_TRUE(test::SpareBytesClear(p));
     EXPECT_FALSE(LoadPicture(p, "nowhere", 1.0));
     EXPECT_EQ(p.Width, 0);
     EXPECT_EQ(p.Height, 0);
@@ -171,6 +172,7 @@ TEST(PixelAt, CountsFromOneAndGivesZeroOutside) {
     EXPECT_EQ(PixelAt(p, 4, 1).value, 0u);
     EXPECT_EQ(PixelAt(p, 1, 3).value, 0u);
     EXPECT_EQ(PixelAt(p, 1, 0).value, 0u);
+    EXPECT_EQ(PixelAt(p, 0, 2).value, 0u); // not the last pixel of the row above
 }
 
 TEST(FlipPicture, ReversesRowsAtOddAndEvenHeights) {
@@ -258,7 +260,7 @@ std::vector<BadBlock> BadBlocks() {
     // 80 MiB of zeros compress to about 80 KiB.
     const std::vector<std::uint8_t> bomb = test::Compress(std::vector<std::uint8_t>(80u << 20));
     return {
-        {"header cut short", std::vector<std::uint8_t>(good.begin(), good.begin() + 40),
+        {"header one byte short", std::vector<std::uint8_t>(good.begin(), good.begin() + 53),
          "header is incomplete"},
         {"just the signature", {'B', 'M', 0}, "header is incomplete"},
         {"more pixels than bytes", Patched(good, 22, 500), "shorter than its header"},
@@ -274,15 +276,16 @@ std::vector<BadBlock> BadBlocks() {
         {"byte count overflows", Patched(Patched(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF),
          "too large"},
         {"offset past the end", Patched(good, 10, 0xFFFFFFF0), "shorter than its header"},
-        // One high byte each: a reader that drops it would find the pixels at 54.
-        {"offset 54 + 2^8", Patched(good, 10, 54 + (1u << 8)), "shorter than its header"},
-        {"offset 54 + 2^16", Patched(good, 10, 54 + (1u << 16)), "shorter than its header"},
-        {"offset 54 + 2^24", Patched(good, 10, 54 + (1u << 24)), "shorter than its header"},
         {"32 bits per pixel", Patched(good, 28, 32, 2), "not 24 bits"},
         {"24 + 256 bits per pixel", Patched(good, 28, 24 + 256, 2), "not 24 bits"},
         {"run-length compressed", Patched(good, 30, 1), "unsupported"},
+        {"compression in its high byte", Patched(good, 30, 1u << 24), "unsupported"},
         {"corrupt zlib stream", corruptZlib, "incorrect header check"},
         {"the two letters alone are not a bitmap", {'B', 'M'}, "incorrect header check"},
+        {"only the second letter", {'A', 'M', 1, 2, 3}, "incorrect header check"},
+        {"compressed picture cut short",
+         test::Compress(std::vector<std::uint8_t>(good.begin(), good.end() - 5)),
+         "shorter than its header"},
         {"truncated zlib stream", truncatedZlib, "ends early"},
         {"decompression bomb", bomb, "inflates past 64 MiB"},
     };
@@ -329,6 +332,45 @@ TEST(DecodeBitmapBlock, ReadsOnlyOffsetSizeDepthAndCompressionFromTheHeader) {
     EXPECT_EQ(decoded.picture.Width, 5);
     EXPECT_EQ(decoded.picture.Height, 3);
     EXPECT_EQ(decoded.picture.Bits, expected.picture.Bits);
+}
+
+TEST(DecodeBitmapBlock, ReadsAllFourBytesOfThePixelOffset) {
+    const auto block = MakeBitmapBlock(3, 2, Pattern);
+    for (int bit : {8, 16, 24}) {
+        SCOPED_TRACE(bit);
+        // The pixels moved 2^bit bytes further back, and the offset field saying so.
+        auto moved = Patched(block, 10, 54 + (1u << bit));
+        moved.insert(moved.begin() + 54, std::size_t(1) << bit, 0xEE);
+        const auto decoded = DecodeBitmapBlock(moved);
+        ASSERT_TRUE(decoded.ok()) << decoded.error;
+        EXPECT_EQ(At(decoded.picture, 2, 1), Pattern(2, 1));
+        EXPECT_EQ(At(decoded.picture, 0, 0), Pattern(0, 0));
+    }
+}
+
+TEST(DecodeBitmapBlock, RowsOfEveryPaddingDecodeTopDownWithNothingAfterThem) {
+    for (int width = 1; width <= 5; ++width) { // rows of 3, 6, 9, 12 and 15 bytes
+        SCOPED_TRACE(width);
+        const auto decoded = DecodeBitmapBlock(MakeBitmapBlock(width, 3, Pattern));
+        ASSERT_TRUE(decoded.ok()) << decoded.error;
+        const TRGBPicture& p = decoded.picture;
+        ASSERT_EQ(p.Width, width);
+        ASSERT_EQ(p.Height, 3);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x)
+                EXPECT_EQ(At(p, x, y), Pattern(x, y)) << x << "," << y;
+        EXPECT_EQ(p.Tolerance, 0);
+        EXPECT_TRUE(test::SpareBytesClear(p));
+    }
+}
+
+TEST(DecodeBitmapBlock, ACompressedBlockThatInflatesManyTimesItsSizeDecodesWhole) {
+    const auto plain = MakeBitmapBlock(200, 150, [](int x, int y) {
+        return Rgb{std::uint8_t(x / 50), std::uint8_t(y / 50), 7};
+    });
+    const auto decoded = DecodeBitmapBlock(test::Compress(plain));
+    ASSERT_TRUE(decoded.ok()) << decoded.error;
+    EXPECT_EQ(decoded.picture.Bits, DecodeBitmapBlock(plain).picture.Bits);
 }
 
 TEST(DecodeBitmapBlock, AcceptsALastRowWithoutItsPaddingAndIgnoresTrailingBytes) {
