@@ -139,12 +139,22 @@ TEST(ScalePicture, ColumnsAndRowsEachUseTheirOwnRatio) {
     EXPECT_EQ((std::array{p.KeyR, p.KeyG, p.KeyB, p.Tolerance}), (std::array{1, 2, 3, 4}));
     EXPECT_EQ(p.Name, "tile");
 
-    // One side kept, the other shrunk.
-    TRGBPicture q = original;
-    ScalePicture(q, 8, 3);
-    for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 8; ++j)
-            EXPECT_EQ(PixelAt(q, j, i), PixelAt(original, j, 3 * i)) << j << "," << i;
+    EXPECT_TRUE(test::SpareBytesClear(p));
+
+    // One side kept, the other shrunk, either way round, and down to a single pixel.
+    const struct {
+        int width, height, column, row; // pixel (j, i) samples (column * j, row * i)
+    } cases[] = {{8, 3, 1, 3}, {4, 9, 2, 1}, {1, 1, 8, 9}};
+    for (const auto& c : cases) {
+        TRGBPicture q = original;
+        ScalePicture(q, c.width, c.height);
+        ASSERT_EQ(q.Width, c.width);
+        ASSERT_EQ(q.Height, c.height);
+        for (int i = 1; i <= c.height; ++i)
+            for (int j = 1; j <= c.width; ++j)
+                EXPECT_EQ(PixelAt(q, j, i), PixelAt(original, c.column * j, c.row * i))
+                    << c.width << "x" << c.height << ": " << j << "," << i;
+    }
 }
 
 TEST(ScalePicture, ToNoWidthOrNoHeightGivesAnEmptyPicture) {
@@ -188,6 +198,7 @@ TEST(FlipPicture, ReversesRowsAtOddAndEvenHeights) {
 TEST(AddBlank, FillsWithThePackedColourBlueLow) {
     TListOfImages images;
     const auto white = images.AddBlank(4, 3, BgrColor{0xFFFFFF});
+    EXPECT_EQ(images.Items[std::size_t(white)]->Bits.size(), 4u * 3 * 3 + kPictureSpareBytes);
     const auto black = images.AddBlank(4, 3, BgrColor{0});
     const auto blue = images.AddBlank(1, 1, BgrColor{0xFF});
     for (int y = 0; y < 3; ++y)
@@ -273,6 +284,11 @@ std::vector<BadBlock> BadBlocks() {
         {"header and no pixels", std::vector<std::uint8_t>(good.begin(), good.begin() + 54),
          "shorter than its header"},
         {"absurd size", Patched(Patched(good, 18, 100000), 22, 100000), "too large"},
+        // 64 MiB of pixels is the most a block may ask for: 66,999,999 bytes is allowed (and
+        // then missing), 67,500,000 is not.
+        {"just under the size limit", Patched(Patched(good, 18, 22'333'333), 22, 1),
+         "shorter than its header"},
+        {"just over the size limit", Patched(Patched(good, 18, 22'500'000), 22, 1), "too large"},
         {"byte count overflows", Patched(Patched(good, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF),
          "too large"},
         {"offset past the end", Patched(good, 10, 0xFFFFFFF0), "shorter than its header"},

@@ -34,6 +34,7 @@ TEST(PixelDrawing, SkipsPixelsOutsideTheTarget) {
     for (auto [x, y] : {std::pair{-1, 0}, {6, 0}, {0, 4}, {0, -1}})
         PutPixel(x, y, 1, 2, 3);
     EXPECT_EQ(CountChanged(p), 0);
+    EXPECT_TRUE(test::SpareBytesClear(p));
     PutPixel(5, 3, 1, 2, 3);
     EXPECT_EQ(At(p, 5, 3), (Rgb{1, 2, 3}));
 }
