@@ -67,6 +67,9 @@ TEST(PixelDrawing, FillAreaDoesNotReorderAndClipsToTheTarget) {
     FillArea(-3, -3, 1, 1);
     EXPECT_EQ(CountChanged(p), 24);
     EXPECT_EQ(At(p, 1, 1), (Rgb{1, 2, 3}));
+    FillArea(3, 4, 3, 4); // a single pixel
+    EXPECT_EQ(CountChanged(p), 25);
+    EXPECT_EQ(At(p, 3, 4), (Rgb{1, 2, 3}));
     EXPECT_TRUE(test::SpareBytesClear(p));
 }
 
@@ -274,6 +277,7 @@ TEST(RoundGradientRect, CornersStayUntouchedAndTheInnerPanelRunsTheOtherWay) {
     EXPECT_EQ(At(q, 20, 15), kFirstRgb);
     EXPECT_EQ(At(q, 5, 5), kBackground);  // inner corner is rounded off
     EXPECT_EQ(At(q, 20, 2), kBackground); // outer ring lies outside the clip
+    EXPECT_EQ(At(q, 2, 15), kBackground); // on every row, not only the rounded ones
     dq.ResetClip();
     GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
     EXPECT_EQ(At(q, 0, 0), kFirstRgb);
@@ -333,6 +337,24 @@ TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
     EXPECT_EQ(ClipShape(dc), expected);
     dc.ResetClip();
     EXPECT_EQ(ClipShape(dc), std::vector<std::string>(12, std::string(16, '#')));
+
+    // A thin ellipse cuts a pixel off each corner and keeps the rest of the top and bottom rows.
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 2, 10);
+    const std::vector<std::string> thin = {
+        "................", //
+        "..###########...", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        "..###########...", //
+        "................", //
+    };
+    EXPECT_EQ(ClipShape(dc), thin);
 }
 
 TEST(RoundClip, ARegionPartlyOutsideTheTargetClipsAsInALargerTarget) {
@@ -346,6 +368,11 @@ TEST(RoundClip, ARegionPartlyOutsideTheTargetClipsAsInALargerTarget) {
     const auto cut = ClipShape(inSmall);
     for (int y = 0; y < 12; ++y)
         EXPECT_EQ(cut[std::size_t(y)], whole[std::size_t(y + 10)].substr(10, 16)) << y;
+
+    // Only the last row of the target lies in the region.
+    inSmall.SelectRoundRectClip({2, 11}, {9, 30}, 0, 0);
+    EXPECT_EQ(ClipShape(inSmall).back(), "..#######.......");
+    EXPECT_EQ(ClipShape(inSmall).front(), std::string(16, '.'));
 }
 
 TEST(RoundClip, SmallEllipsesGiveAPlainRectangle) {
