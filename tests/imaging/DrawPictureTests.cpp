@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <iterator>
 
 namespace harvesta {
@@ -50,15 +52,22 @@ TEST(DrawPicture, EveryModeClipsAtEveryEdgeAsIfDrawnOnALargerPictureAndCut) {
     const Case cases[] = {{-10, -10}, {70, 0},  {5, 60},  {-51, 3},  {-3, 75}, {60, -20},
                           {99, 79},   {30, 20}, {100, 0}, {0, 80},   {-52, 0}, {0, -52},
                           {-20, 40},  {48, 79}, {20, -51}, {99, -30}};
+    // A band as wide as the target, where a whole-picture copy is only right at the origin.
+    TRGBPicture band = test::Patterned(W, 30);
+    const Case bandCases[] = {{0, 0}, {0, 60}, {0, -10}, {3, 0}, {-3, 5}, {0, 79}, {0, 50}};
     for (int mode : {dmCopy, dmKey, dmAnd, dmOr, dmAverage, dmXor}) {
-        for (Case c : cases) {
-            SCOPED_TRACE(testing::Message() << "mode " << mode << " at " << c.x << "," << c.y);
-            TRGBPicture expected = large;
-            DrawPicture(c.x + Pad, c.y + Pad, tile, mode, expected);
-            TRGBPicture target = background;
-            DrawPicture(c.x, c.y, tile, mode, target);
-            EXPECT_EQ(target.Bits, Crop(expected, Pad, Pad, W, H).Bits);
-            EXPECT_TRUE(test::SpareBytesClear(target));
+        for (const auto& [source, places] :
+             {std::pair{&tile, std::span<const Case>(cases)}, {&band, std::span(bandCases)}}) {
+            for (Case c : places) {
+                SCOPED_TRACE(testing::Message() << "mode " << mode << " at " << c.x << "," << c.y
+                                                << " width " << source->Width);
+                TRGBPicture expected = large;
+                DrawPicture(c.x + Pad, c.y + Pad, *source, mode, expected);
+                TRGBPicture target = background;
+                DrawPicture(c.x, c.y, *source, mode, target);
+                EXPECT_EQ(target.Bits, Crop(expected, Pad, Pad, W, H).Bits);
+                EXPECT_TRUE(test::SpareBytesClear(target));
+            }
         }
     }
 }
@@ -115,7 +124,7 @@ TEST(DrawPicture, KeyModeSkipsExactlyTheKeyColour) {
 
 TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
     // Rows long enough for the grouped test, with key pixels at group edges and in the tail.
-    TRGBPicture source = test::Patterned(53, 2);
+    TRGBPicture source = test::Patterned(53, 3);
     source.KeyR = 1;
     source.KeyG = 2;
     source.KeyB = 3;
@@ -128,12 +137,34 @@ TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
     }
     source.Row(0)[3 * 20 + 2] = 1; // (1, *, *): only red matches
     source.Row(0)[3 * 20 + 1] = 2;
-    TRGBPicture target = test::Filled(60, 2, kBackground);
+    for (int x = 32; x < 48; ++x) { // a whole group of sixteen see-through pixels
+        std::uint8_t* p = source.Row(2) + 3 * x;
+        p[0] = 3;
+        p[1] = 2;
+        p[2] = 1;
+    }
+    TRGBPicture target = test::Filled(60, 3, kBackground);
     DrawPicture(1, 0, source, dmKey, target);
     for (int x = 0; x < 53; ++x) {
         const bool isKey = std::find(std::begin(keyed), std::end(keyed), x) != std::end(keyed);
         EXPECT_EQ(At(target, x + 1, 1), isKey ? kBackground : At(source, x, 1)) << x;
         EXPECT_EQ(At(target, x + 1, 0), At(source, x, 0)) << x;
+        EXPECT_EQ(At(target, x + 1, 2), x >= 32 && x < 48 ? kBackground : At(source, x, 2)) << x;
+    }
+}
+
+TEST(DrawPicture, AKeyOutsideZeroTo255MatchesNoPixel) {
+    // Black pixels would match each of these keys if only their low byte counted.
+    const TRGBPicture black = test::Filled(20, 2, {0, 0, 0});
+    for (auto [r, g, b] : {std::array{0, 0, 256}, {0, 256, 0}, {256, 0, 0}, {-256, 0, 0},
+                           {0, -256, 0}, {0, 0, -256}}) {
+        TRGBPicture source = black;
+        source.KeyR = r;
+        source.KeyG = g;
+        source.KeyB = b;
+        TRGBPicture target = test::Filled(20, 2, kBackground);
+        DrawPicture(0, 0, source, dmKey, target);
+        EXPECT_EQ(target.Bits, black.Bits) << r << "," << g << "," << b;
     }
 }
 
@@ -187,6 +218,11 @@ TEST(TGraphicsEx, DescribesItsPictureAsTopDown24BitRowsForTheTransfer) {
     EXPECT_EQ(h.biPlanes, 1);
     EXPECT_EQ(h.biBitCount, 24);
     EXPECT_EQ(h.biCompression, 0u);
+    EXPECT_EQ(h.biSizeImage, 0u);
+    EXPECT_EQ(h.biXPelsPerMeter, 0);
+    EXPECT_EQ(h.biYPelsPerMeter, 0);
+    EXPECT_EQ(h.biClrUsed, 0u);
+    EXPECT_EQ(h.biClrImportant, 0u);
     EXPECT_EQ(TGraphicsEx(4, 2).Picture.Bits, test::Filled(4, 2, {0, 0, 0}).Bits);
 }
 

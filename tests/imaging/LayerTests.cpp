@@ -41,6 +41,18 @@ class DialogFace : public testing::Test {
     TLayer* close = layers.AddButtonLayer(270, 6, "stop_gray", "stop", "", 3);
 };
 
+TEST_F(DialogFace, TheDragRegionIsAnInvisibleButtonWithoutPictures) {
+    EXPECT_EQ(region->Mode, dmNone);
+    EXPECT_EQ(region->Flags, lfButton + lfRectHit);
+    EXPECT_EQ(region->State, lsNormal);
+    EXPECT_EQ(region->Id, 25);
+    EXPECT_EQ((std::array{region->ImageIndex, region->NormalImage, region->HoverImage,
+                          region->PressedImage}),
+              (std::array{-1, -1, -1, -1}));
+    EXPECT_EQ((std::array{region->X, region->Y, region->Width, region->Height}),
+              (std::array{0, 0, 300, 200}));
+}
+
 TEST_F(DialogFace, CloseButtonLiesOverTheDragRegion) {
     EXPECT_EQ(layers.LayerAt(280, 10, false), close);
     EXPECT_EQ(layers.LayerAt(100, 100, false), region);
