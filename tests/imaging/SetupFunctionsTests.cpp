@@ -338,7 +338,8 @@ TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
     dc.ResetClip();
     EXPECT_EQ(ClipShape(dc), std::vector<std::string>(12, std::string(16, '#')));
 
-    // A thin ellipse cuts a pixel off each corner and keeps the rest of the top and bottom rows.
+    // A thin or flat ellipse cuts a pixel off each corner and keeps the rest of the top and
+    // bottom rows.
     dc.SelectRoundRectClip({1, 1}, {14, 11}, 2, 10);
     const std::vector<std::string> thin = {
         "................", //
@@ -354,6 +355,8 @@ TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
         "..###########...", //
         "................", //
     };
+    EXPECT_EQ(ClipShape(dc), thin);
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 2); // and a flat one the same
     EXPECT_EQ(ClipShape(dc), thin);
 }
 
