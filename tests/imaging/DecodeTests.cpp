@@ -199,6 +199,8 @@ TEST(AddBlank, FillsWithThePackedColourBlueLow) {
     TListOfImages images;
     const auto white = images.AddBlank(4, 3, BgrColor{0xFFFFFF});
     EXPECT_EQ(images.Items[std::size_t(white)]->Bits.size(), 4u * 3 * 3 + kPictureSpareBytes);
+    const TRGBPicture& w = *images.Items[std::size_t(white)];
+    EXPECT_EQ((std::array{w.KeyR, w.KeyG, w.KeyB, w.Tolerance}), (std::array{0, 0, 0, 0}));
     const auto black = images.AddBlank(4, 3, BgrColor{0});
     const auto blue = images.AddBlank(1, 1, BgrColor{0xFF});
     for (int y = 0; y < 3; ++y)

@@ -135,8 +135,10 @@ TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
         p[1] = 2;
         p[2] = 1;
     }
-    source.Row(0)[3 * 20 + 2] = 1; // (1, *, *): only red matches
+    source.Row(0)[3 * 20 + 2] = 1; // (1, 2, *): only red and green match
     source.Row(0)[3 * 20 + 1] = 2;
+    source.Row(0)[3 * 21 + 2] = 1; // (1, *, 3): only red and blue match
+    source.Row(0)[3 * 21 + 0] = 3;
     for (int x = 32; x < 48; ++x) { // a whole group of sixteen see-through pixels
         std::uint8_t* p = source.Row(2) + 3 * x;
         p[0] = 3;
@@ -156,6 +158,9 @@ TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
 TEST(DrawPicture, AKeyOutsideZeroTo255MatchesNoPixel) {
     // Black pixels would match each of these keys if only their low byte counted.
     const TRGBPicture black = test::Filled(20, 2, {0, 0, 0});
+    TRGBPicture untouched = test::Filled(20, 2, kBackground);
+    DrawPicture(0, 0, black, dmKey, untouched); // a blank's key is black: nothing shows
+    EXPECT_EQ(untouched.Bits, test::Filled(20, 2, kBackground).Bits);
     for (auto [r, g, b] : {std::array{0, 0, 256}, {0, 256, 0}, {256, 0, 0}, {-256, 0, 0},
                            {0, -256, 0}, {0, 0, -256}}) {
         TRGBPicture source = black;

@@ -194,19 +194,25 @@ TEST_F(DialogFace, NoHitLayersAreNeverReturned) {
 TEST(LayerAt, ExactTestLooksThroughKeyColouredPixels) {
     test::MessageRecorder recorder;
     TListOfImages images;
-    const auto i = images.AddBlank(4, 4, BgrColor{0xFFFFFF});
+    const auto i = images.AddBlank(4, 5, BgrColor{0xFFFFFF});
     TRGBPicture& p = *images.Items[std::size_t(i)];
     p.KeyR = p.KeyG = p.KeyB = 255;
     p.Row(1)[3] = 0; // pixel (1, 1) is not white
     TListOfLayers layers(images);
     TLayer* under = layers.AddPanelLayer(0, 0, 10, 10);
-    TLayer* picture = layers.AddPictureLayer(2, 2, i, dmKey, 1);
-    EXPECT_EQ(picture->Width, 4);
-    EXPECT_EQ(layers.LayerAt(3, 3, true), picture);
-    EXPECT_EQ(layers.LayerAt(2, 2, true), under);
-    EXPECT_EQ(layers.LayerAt(2, 2, false), picture);
+    TLayer* picture = layers.AddPictureLayer(2, 3, i, dmKey, 1);
+    EXPECT_EQ((std::array{picture->X, picture->Y, picture->Width, picture->Height}),
+              (std::array{2, 3, 4, 5}));
+    EXPECT_EQ(picture->Mode, dmKey);
+    EXPECT_EQ(picture->ImageIndex, i);
+    EXPECT_EQ(layers.LayerAt(3, 4, true), picture);
+    EXPECT_EQ(layers.LayerAt(2, 3, true), under);
+    EXPECT_EQ(layers.LayerAt(4, 3, true), under);
+    EXPECT_EQ(layers.LayerAt(2, 3, false), picture);
+    EXPECT_EQ(layers.LayerAt(5, 7, false), picture);
+    EXPECT_EQ(layers.LayerAt(6, 7, false), under);
     picture->Flags = lfRectHit;
-    EXPECT_EQ(layers.LayerAt(2, 2, true), picture);
+    EXPECT_EQ(layers.LayerAt(2, 3, true), picture);
 }
 
 TEST(AddButtonLayer, ModeAndFlagsFollowTheId) {
