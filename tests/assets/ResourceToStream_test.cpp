@@ -63,6 +63,7 @@ TEST(TMemoryStream, ReadsFromThePositionUpToTheEnd) {
     stream.Seek(-3, TMemoryStream::SeekOrigin::End);
     std::uint8_t out[8] = {};
     EXPECT_EQ(stream.Read(out), 3u);
+    EXPECT_EQ(stream.Position(), 4u);
     EXPECT_EQ(out[0], 2);
     EXPECT_EQ(out[2], 4);
     EXPECT_EQ(stream.Read(out), 0u);
