@@ -254,7 +254,8 @@ TEST_F(Engine, OnlyFilledCellsCollideAndOnlyTheyAreWrittenAndErased) {
         e.PutPiece();
         for (int i = 1; i <= 3; ++i)
             for (int j = 1; j <= 3; ++j)
-                EXPECT_EQ(e.Field[5 + i - 1][8 + j - 1], e.Piece[i][j] ? e.Piece[i][j] : int(fkPeach));
+                EXPECT_EQ(e.Field[5 + i - 1][8 + j - 1],
+                          e.Piece[i][j] ? e.Piece[i][j] : int(fkPeach));
         e.TakePiece();
         for (int i = 1; i <= 3; ++i)
             for (int j = 1; j <= 3; ++j)

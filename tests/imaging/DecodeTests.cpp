@@ -191,7 +191,8 @@ TEST(FlipPicture, ReversesRowsAtOddAndEvenHeights) {
         FlipPicture(p);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < 2; ++x)
-                EXPECT_EQ(At(p, x, y), Pattern(x, height - 1 - y)) << height << ": " << x << "," << y;
+                EXPECT_EQ(At(p, x, y), Pattern(x, height - 1 - y))
+                    << height << ": " << x << "," << y;
     }
 }
 
@@ -342,8 +343,8 @@ TEST(DecodeBitmapBlock, ReadsOnlyOffsetSizeDepthAndCompressionFromTheHeader) {
     ASSERT_TRUE(expected.ok());
     // Every other header field, and the gap before the pixels, may hold anything.
     auto noisy = block;
-    for (std::size_t at : {2, 3, 4, 5, 6, 7, 8, 9, 14, 15, 16, 17, 26, 27, 34, 35, 36, 37,
-                           38, 41, 42, 45, 46, 49, 50, 53, 54, 60, 63})
+    for (std::size_t at : {2,  3,  4,  5,  6,  7,  8,  9,  14, 15, 16, 17, 26, 27, 34,
+                           35, 36, 37, 38, 41, 42, 45, 46, 49, 50, 53, 54, 60, 63})
         noisy[at] = std::uint8_t(0xA5 ^ at);
     const auto decoded = DecodeBitmapBlock(noisy);
     ASSERT_TRUE(decoded.ok()) << decoded.error;

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 #include <iterator>
+#include <span>
 
 namespace harvesta {
 namespace {
@@ -49,9 +49,9 @@ TEST(DrawPicture, EveryModeClipsAtEveryEdgeAsIfDrawnOnALargerPictureAndCut) {
         int x, y;
     };
     // Off each edge and corner, one column or row in view, and just outside each edge.
-    const Case cases[] = {{-10, -10}, {70, 0},  {5, 60},  {-51, 3},  {-3, 75}, {60, -20},
-                          {99, 79},   {30, 20}, {100, 0}, {0, 80},   {-52, 0}, {0, -52},
-                          {-20, 40},  {48, 79}, {20, -51}, {99, -30}};
+    const Case cases[] = {{0, 0},    {-10, -10}, {70, 0},  {5, 60},   {-51, 3}, {-3, 75},
+                          {60, -20}, {99, 79},   {30, 20}, {100, 0},  {0, 80},  {-52, 0},
+                          {0, -52},  {-20, 40},  {48, 79}, {20, -51}, {99, -30}};
     // A band as wide as the target, where a whole-picture copy is only right at the origin.
     TRGBPicture band = test::Patterned(W, 30);
     const Case bandCases[] = {{0, 0}, {0, 60}, {0, -10}, {3, 0}, {-3, 5}, {0, 79}, {0, 50}};
@@ -74,8 +74,13 @@ TEST(DrawPicture, EveryModeClipsAtEveryEdgeAsIfDrawnOnALargerPictureAndCut) {
 
 TEST(DrawPicture, PositionsFarOutsideChangeNothing) {
     const TRGBPicture tile = test::Patterned(52, 52);
-    for (auto [x, y] : {std::pair{-2000000000, 5}, {2147483600, 2147483600}, {5, -2147483647},
-                        {480, 0}, {0, 848}}) {
+    for (auto [x, y] : {std::pair{-2000000000, 5},
+                        {2147483600, 2147483600},
+                        {5, -2147483647},
+                        {480, 0},
+                        {0, 848},
+                        {600, 10},
+                        {10, 900}}) {
         TRGBPicture target = test::Filled(480, 848, kBackground);
         const TRGBPicture before = target;
         DrawPicture(x, y, tile, dmCopy, target);
@@ -104,7 +109,8 @@ TEST(DrawPicture, AFullWidthCopyAtTheOriginStopsAtTheTargetsLastRow) {
         DrawPicture(0, 0, source, dmCopy, target);
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 16; ++x)
-                ASSERT_EQ(At(target, x, y), y < height ? Pattern(x, y) : kBackground) << x << "," << y;
+                ASSERT_EQ(At(target, x, y), y < height ? Pattern(x, y) : kBackground)
+                    << x << "," << y;
         EXPECT_TRUE(test::SpareBytesClear(target));
     }
 }
@@ -161,8 +167,12 @@ TEST(DrawPicture, AKeyOutsideZeroTo255MatchesNoPixel) {
     TRGBPicture untouched = test::Filled(20, 2, kBackground);
     DrawPicture(0, 0, black, dmKey, untouched); // a blank's key is black: nothing shows
     EXPECT_EQ(untouched.Bits, test::Filled(20, 2, kBackground).Bits);
-    for (auto [r, g, b] : {std::array{0, 0, 256}, {0, 256, 0}, {256, 0, 0}, {-256, 0, 0},
-                           {0, -256, 0}, {0, 0, -256}}) {
+    for (auto [r, g, b] : {std::array{0, 0, 256},
+                           {0, 256, 0},
+                           {256, 0, 0},
+                           {-256, 0, 0},
+                           {0, -256, 0},
+                           {0, 0, -256}}) {
         TRGBPicture source = black;
         source.KeyR = r;
         source.KeyG = g;
@@ -205,8 +215,8 @@ TEST(DrawPicture, ExactlyTheSixDrawingModeNumbersDraw) {
         TRGBPicture target = background;
         DrawPicture(0, 0, source, mode, target);
         DrawPicture(1, 1, source, mode, target);
-        const bool drawing = mode == 1 || mode == 2 || mode == 16 || mode == 32 || mode == 64 ||
-                             mode == 128;
+        const bool drawing =
+            mode == 1 || mode == 2 || mode == 16 || mode == 32 || mode == 64 || mode == 128;
         EXPECT_EQ(target.Bits != background.Bits, drawing) << mode;
     }
 }

@@ -93,7 +93,7 @@ std::vector<std::string> Letters(const TRGBPicture& p, Rgb light, Rgb dark, Rgb 
 }
 
 TEST(DrawPanel, FramesItsRectangleWhereverItLies) {
-    TRGBPicture p = test::Filled(13, 9, kBackground);
+    TRGBPicture p = test::Filled(13, 11, kBackground);
     SetPanelTheme(1);
     SetDrawTarget(p);
     DrawPanel(10, 7, 2, 1); // corners in either order
@@ -106,6 +106,8 @@ TEST(DrawPanel, FramesItsRectangleWhereverItLies) {
         "..OLIIIIIDO..", //
         "..ODDDDDDDO..", //
         "..OOOOOOOOO..", //
+        ".............", //
+        ".............", //
         ".............", //
     };
     EXPECT_EQ(Letters(p, {154, 222, 243}, {89, 89, 89}, {122, 211, 239}), expected);
@@ -243,6 +245,21 @@ TEST(GradientRect, ColoursAreTakenAtPixelCentres) {
     EXPECT_EQ(At(p, 1, 1), grey(127));
     EXPECT_EQ(At(p, 2, 2), grey(127));
     EXPECT_EQ(CountChanged(p), 4);
+}
+
+TEST(GradientRect, ADiagonalSquareIsTheSameOnBothSidesOfItsDiagonal) {
+    // Colour1 at the top left, colour2 at the bottom right, the middle colour at the two other
+    // corners: the two triangles mirror each other.
+    for (int angle : {45, 135}) {
+        TRGBPicture p = test::Filled(40, 40, kBackground);
+        TDeviceContext dc(p);
+        GradientRect(dc, 0, 0, 40, 40, MakeColorRef(0, 0, 0), MakeColorRef(255, 255, 255), angle);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const Rgb mirrored = angle == 45 ? At(p, y, x) : At(p, 39 - y, 39 - x);
+                ASSERT_EQ(At(p, x, y), mirrored) << angle << ": " << x << "," << y;
+            }
+    }
 }
 
 TEST(GradientRect, FollowsTheViewportOriginAndClipsAtTheTargetEdge) {
