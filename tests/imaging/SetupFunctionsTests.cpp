@@ -93,11 +93,14 @@ std::vector<std::string> Letters(const TRGBPicture& p, Rgb light, Rgb dark, Rgb 
 }
 
 TEST(DrawPanel, FramesItsRectangleWhereverItLies) {
-    TRGBPicture p = test::Filled(13, 11, kBackground);
+    // Three rows and two columns of room on every side: nothing may be drawn there.
+    TRGBPicture p = test::Filled(13, 13, kBackground);
     SetPanelTheme(1);
     SetDrawTarget(p);
-    DrawPanel(10, 7, 2, 1); // corners in either order
+    DrawPanel(10, 9, 2, 3); // corners in either order
     const std::vector<std::string> expected = {
+        ".............", //
+        ".............", //
         ".............", //
         "..OOOOOOOOO..", //
         "..OLLLLLLDO..", // the dark sides cover the corners where they meet the light ones
@@ -228,9 +231,17 @@ TEST(GradientRect, ColoursAreTakenAtPixelCentres) {
     EXPECT_EQ(At(p, 1, 1), grey(63));
     EXPECT_EQ(At(p, 2, 1), grey(191));
     p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 3, 2, white, black, 0); // and back
+    EXPECT_EQ(At(p, 1, 1), grey(191));
+    EXPECT_EQ(At(p, 2, 1), grey(63));
+    p = test::Filled(4, 4, kBackground);
     GradientRect(dc, 1, 1, 2, 3, black, white, 90); // two pixels one above the other
     EXPECT_EQ(At(p, 1, 1), grey(63));
     EXPECT_EQ(At(p, 1, 2), grey(191));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 2, 3, white, black, 90);
+    EXPECT_EQ(At(p, 1, 1), grey(191));
+    EXPECT_EQ(At(p, 1, 2), grey(63));
     // Two by two on the diagonals: the far corners take the middle grey.
     p = test::Filled(4, 4, kBackground);
     GradientRect(dc, 1, 1, 3, 3, black, white, 45);
@@ -375,6 +386,21 @@ TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
     EXPECT_EQ(ClipShape(dc), thin);
     dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 2); // and a flat one the same
     EXPECT_EQ(ClipShape(dc), thin);
+}
+
+TEST(RoundClip, ASquareWithACircleForCornersIsRoundBothWays) {
+    // Rows and columns swapped give the same shape when every corner is a quarter circle.
+    TRGBPicture p = test::Filled(44, 44, kBackground);
+    TDeviceContext dc(p);
+    for (int size : {40, 24, 9}) {
+        dc.SelectRoundRectClip({2, 2}, {42, 42}, size, size);
+        const auto shape = ClipShape(dc);
+        for (int y = 0; y < 44; ++y)
+            for (int x = 0; x < 44; ++x)
+                ASSERT_EQ(shape[std::size_t(y)][std::size_t(x)],
+                          shape[std::size_t(x)][std::size_t(y)])
+                    << size << ": " << x << "," << y;
+    }
 }
 
 TEST(RoundClip, ARegionPartlyOutsideTheTargetClipsAsInALargerTarget) {
