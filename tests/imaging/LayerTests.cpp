@@ -241,6 +241,7 @@ TEST(AddButtonLayer, ModeAndFlagsFollowTheId) {
 TEST(Layers, ClearingEmptiesTheStackAndANewLayerStartsItAgain) {
     TListOfImages images;
     TListOfLayers layers(images);
+    layers.ClearLayers(); // an empty stack clears too
     layers.AddPanelLayer(0, 0, 5, 5);
     layers.AddPanelLayer(1, 1, 5, 5);
     layers.ClearLayers();
