@@ -54,7 +54,8 @@ TEST(DrawPicture, EveryModeClipsAtEveryEdgeAsIfDrawnOnALargerPictureAndCut) {
                           {0, -52},  {-20, 40},  {48, 79}, {20, -51}, {99, -30}};
     // A band as wide as the target, where a whole-picture copy is only right at the origin.
     TRGBPicture band = test::Patterned(W, 30);
-    const Case bandCases[] = {{0, 0}, {0, 60}, {0, -10}, {3, 0}, {-3, 5}, {0, 79}, {0, 50}};
+    const Case bandCases[] = {{0, 0}, {0, 1},  {1, 0},  {0, 60}, {0, -10},
+                              {3, 0}, {-3, 5}, {0, 79}, {0, 50}};
     for (int mode : {dmCopy, dmKey, dmAnd, dmOr, dmAverage, dmXor}) {
         for (const auto& [source, places] :
              {std::pair{&tile, std::span<const Case>(cases)}, {&band, std::span(bandCases)}}) {
@@ -145,6 +146,8 @@ TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
     source.Row(0)[3 * 20 + 1] = 2;
     source.Row(0)[3 * 21 + 2] = 1; // (1, *, 3): only red and blue match
     source.Row(0)[3 * 21 + 0] = 3;
+    source.Row(0)[3 * 22 + 1] = 2; // (*, 2, 3): only green and blue match
+    source.Row(0)[3 * 22 + 0] = 3;
     for (int x = 32; x < 48; ++x) { // a whole group of sixteen see-through pixels
         std::uint8_t* p = source.Row(2) + 3 * x;
         p[0] = 3;

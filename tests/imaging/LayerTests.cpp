@@ -197,7 +197,7 @@ TEST(LayerAt, ExactTestLooksThroughKeyColouredPixels) {
     const auto i = images.AddBlank(4, 5, BgrColor{0xFFFFFF});
     TRGBPicture& p = *images.Items[std::size_t(i)];
     p.KeyR = p.KeyG = p.KeyB = 255;
-    p.Row(1)[3] = 0; // pixel (1, 1) is not white
+    p.Row(1)[6] = 0; // pixel (3, 2), counted from 1, is not white
     TListOfLayers layers(images);
     TLayer* under = layers.AddPanelLayer(0, 0, 10, 10);
     TLayer* picture = layers.AddPictureLayer(2, 3, i, dmKey, 1);
@@ -205,9 +205,9 @@ TEST(LayerAt, ExactTestLooksThroughKeyColouredPixels) {
               (std::array{2, 3, 4, 5}));
     EXPECT_EQ(picture->Mode, dmKey);
     EXPECT_EQ(picture->ImageIndex, i);
-    EXPECT_EQ(layers.LayerAt(3, 4, true), picture);
+    EXPECT_EQ(layers.LayerAt(4, 4, true), picture);
     EXPECT_EQ(layers.LayerAt(2, 3, true), under);
-    EXPECT_EQ(layers.LayerAt(4, 3, true), under);
+    EXPECT_EQ(layers.LayerAt(3, 5, true), under); // (2, 3) in the picture: white
     EXPECT_EQ(layers.LayerAt(2, 3, false), picture);
     EXPECT_EQ(layers.LayerAt(5, 7, false), picture);
     EXPECT_EQ(layers.LayerAt(6, 7, false), under);

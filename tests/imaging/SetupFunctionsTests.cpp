@@ -303,7 +303,9 @@ TEST(RoundGradientRect, CornersStayUntouchedAndTheInnerPanelRunsTheOtherWay) {
     q = blank;
     GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
     EXPECT_EQ(At(q, 20, 15), kFirstRgb);
-    EXPECT_EQ(At(q, 5, 5), kBackground);  // inner corner is rounded off
+    EXPECT_EQ(At(q, 5, 5), kBackground); // inner corners are rounded off
+    EXPECT_EQ(At(q, 5, 24), kBackground);
+    EXPECT_EQ(At(q, 34, 24), kBackground);
     EXPECT_EQ(At(q, 20, 2), kBackground); // outer ring lies outside the clip
     EXPECT_EQ(At(q, 2, 15), kBackground); // on every row, not only the rounded ones
     dq.ResetClip();
@@ -326,11 +328,12 @@ TEST(RoundGradientRect, AViewportOriginMovesTheWholePanelClipIncluded) {
         }
 }
 
-// The pixels that drawing through the context reaches, as # on a picture of that size.
-std::vector<std::string> ClipShape(TDeviceContext& dc) {
+// The pixels that drawing through the context reaches, as # on a picture of that size. The
+// rectangle and the triangles of a gradient must reach the same ones.
+std::vector<std::string> ClipShape(TDeviceContext& dc, int angle = 0) {
     TRGBPicture& p = dc.Target();
     p = test::Filled(p.Width, p.Height, kBackground);
-    GradientRect(dc, 0, 0, p.Width, p.Height, kFirst, kFirst, 0);
+    GradientRect(dc, 0, 0, p.Width, p.Height, kFirst, kFirst, angle);
     std::vector<std::string> rows;
     for (int y = 0; y < p.Height; ++y) {
         std::string row;
@@ -361,6 +364,7 @@ TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
     };
     dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 10);
     EXPECT_EQ(ClipShape(dc), expected);
+    EXPECT_EQ(ClipShape(dc, 45), expected);
     dc.SelectRoundRectClip({14, 11}, {1, 1}, -10, 10);
     EXPECT_EQ(ClipShape(dc), expected);
     dc.ResetClip();
