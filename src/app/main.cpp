@@ -33,14 +33,14 @@ constexpr int kCommonBorder = 2;
 int virtualKey(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_F1: return 112;
-    case Qt::Key_F4: return 115;
+    case Qt::Key_Enter: return vk::Return;
+    case Qt::Key_Space: return vk::Space;
+    case Qt::Key_Left: return vk::Left;
+    case Qt::Key_Up: return vk::Up;
+    case Qt::Key_Right: return vk::Right;
+    case Qt::Key_Down: return vk::Down;
+    case Qt::Key_F1: return vk::F1;
+    case Qt::Key_F4: return vk::F4;
     default: // 'A'..'Z' are the virtual keys 65..90
         return platform::LatinLetterKey(
             event, platform::NativeKeyCodesOf(QGuiApplication::platformName()));
@@ -283,12 +283,12 @@ bool THarvestaForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void THarvestaForm::FormKeyDown(QObject* sender, int key) {
-    if (key == 83 || key == 115) {
+    if (key == vk::S || key == vk::F4) {
         mnuStartGame->trigger();
         return;
     }
-    if (key == 112) mnuManual->trigger();
-    if ((FGameState == gsPlaying || FGameState == gsPaused) && (key == 80 || key == 112)) {
+    if (key == vk::F1) mnuManual->trigger();
+    if ((FGameState == gsPlaying || FGameState == gsPaused) && (key == vk::P || key == vk::F1)) {
         mnuPause->trigger();
         return;
     }
@@ -298,18 +298,18 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     std::int32_t x = engine.PosX;
     std::int32_t y = engine.PosY;
     switch (key) {
-    case 13:
-    case 32:
-    case 38:
+    case vk::Return:
+    case vk::Space:
+    case vk::Up:
         // Turning the square would shift it, so it only rewrites itself in place.
         if (engine.PieceType != 5) {
             engine.TakePiece();
             engine.Rotate();
         }
         break;
-    case 37: --x; break;
-    case 39: ++x; break;
-    case 40: ++y; break;
+    case vk::Left: --x; break;
+    case vk::Right: ++x; break;
+    case vk::Down: ++y; break;
     default: return;
     }
 
@@ -342,7 +342,7 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
 }
 
 void THarvestaForm::harvestaTimerTimer() {
-    FormKeyDown(nullptr, 40);
+    FormKeyDown(nullptr, vk::Down);
 }
 
 void THarvestaForm::mnuStartGameClick() {

@@ -31,6 +31,20 @@ QIcon ApplicationIcon();
 
 enum TGameState : std::int32_t { gsPlaying = 1, gsGameOver = 2, gsPaused = 3, gsNotStarted = 4 };
 
+// The virtual-key codes FormKeyDown acts on; letters are their capitals' codes.
+namespace vk {
+inline constexpr int Return = 13;
+inline constexpr int Space = 32;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int P = 'P';
+inline constexpr int S = 'S';
+inline constexpr int F1 = 112;
+inline constexpr int F4 = 115;
+} // namespace vk
+
 // A surface painted only by its owner's handler. It paints every pixel itself, so Qt never
 // erases it first: invalidating it cannot flicker.
 class TPaintBox : public QWidget {

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <cstring>
 #include <random>
 
 namespace harvesta {
@@ -105,9 +106,7 @@ void THarvestaEngine::PlacePiece(std::int32_t x, std::int32_t y, bool stamp) {
 
 void THarvestaEngine::Rotate() {
     std::uint8_t old[4][4];
-    for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j)
-            old[i][j] = Piece[i][j];
+    std::memcpy(old, Piece, sizeof old);
     // A quarter turn counter-clockwise on screen: the right edge goes to the top.
     Piece[2][1] = old[3][2];
     Piece[3][2] = old[2][3];
@@ -117,10 +116,7 @@ void THarvestaEngine::Rotate() {
     Piece[3][1] = old[3][3];
     Piece[3][3] = old[1][3];
     Piece[1][3] = old[1][1];
-    if (!PieceFits(PosX, PosY))
-        for (int i = 1; i <= 3; ++i)
-            for (int j = 1; j <= 3; ++j)
-                Piece[i][j] = old[i][j];
+    if (!PieceFits(PosX, PosY)) std::memcpy(Piece, old, sizeof Piece);
 }
 
 void THarvestaEngine::RemoveFullRows() {

@@ -150,15 +150,17 @@ void TDeviceContext::SelectRoundRectClip(DevicePoint p1, DevicePoint p2, std::in
     if (ew < 2 || eh < 2) return; // too small to round: a plain rectangle
 
     // A pixel of a corner row is inside when its centre lies in the corner ellipse (integer test
-    // in doubled coordinates).
+    // in doubled coordinates). From the ellipse's centre column on the row runs straight, so a
+    // thin ellipse still leaves the middle of its top and bottom rows.
     const std::int64_t ew2 = ew * ew, eh2 = eh * eh;
     const auto insetOfEllipseRow = [&](std::int64_t r) {
         const std::int64_t py = 2 * r + 1 - eh;
-        for (std::int64_t k = 0; k <= ew / 2; ++k) {
+        std::int64_t k = 0;
+        for (; 2 * k + 1 < ew; ++k) {
             const std::int64_t px = 2 * k + 1 - ew;
-            if (px * px * eh2 + py * py * ew2 <= ew2 * eh2) return k;
+            if (px * px * eh2 + py * py * ew2 <= ew2 * eh2) break;
         }
-        return width; // no pixel of this row is inside
+        return k;
     };
     for (std::int64_t r = 0; r < eh / 2; ++r) {
         const std::int64_t k = std::min(insetOfEllipseRow(r), width);

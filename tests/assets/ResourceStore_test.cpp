@@ -36,6 +36,15 @@ TEST(ResourceStore, AnyMixOfCaseFindsTheSameBlock) {
         EXPECT_EQ(FindResourceBlock(name).data(), expected.data()) << name;
 }
 
+TEST(ResourceStore, OnlyTheLettersAToZFoldTheirCase) {
+    ScopedTestResource block("AZ_[`{@", {1});
+    EXPECT_FALSE(FindResourceBlock("az_[`{@").empty());
+    // '{' and '`' are the lower-case neighbours of '[' and '@' and must not fold onto them.
+    EXPECT_TRUE(FindResourceBlock("AZ_{`{@").empty());
+    EXPECT_TRUE(FindResourceBlock("AZ_[@{@").empty());
+    EXPECT_TRUE(FindResourceBlock("AZ_[`[@").empty());
+}
+
 TEST(ResourceStore, TheLayoutPicturesAreBlocksToo) {
     EXPECT_FALSE(FindResourceBlock("logo").empty());
     EXPECT_FALSE(FindResourceBlock("okglyph").empty());

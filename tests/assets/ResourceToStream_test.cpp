@@ -43,6 +43,9 @@ TEST(TMemoryStream, WritesAtThePositionAndGrows) {
     EXPECT_EQ(stream.Write(xy), 3u);
     EXPECT_EQ(stream.Position(), 4u);
     EXPECT_EQ(bytesOf(stream.Data()), (std::vector<std::uint8_t>{'a', 'x', 'y', 'z'}));
+    stream.Clear();
+    EXPECT_EQ(stream.Size(), 0u);
+    EXPECT_EQ(stream.Position(), 0u);
 }
 
 TEST(TMemoryStream, AWritePastTheEndFillsTheGapWithZeros) {
@@ -60,6 +63,7 @@ TEST(TMemoryStream, ReadsFromThePositionUpToTheEnd) {
     stream.Seek(-3, TMemoryStream::SeekOrigin::End);
     std::uint8_t out[8] = {};
     EXPECT_EQ(stream.Read(out), 3u);
+    EXPECT_EQ(stream.Position(), 4u);
     EXPECT_EQ(out[0], 2);
     EXPECT_EQ(out[2], 4);
     EXPECT_EQ(stream.Read(out), 0u);
@@ -71,6 +75,7 @@ TEST(TMemoryStream, SeekFromEachOriginAndNeverBeforeTheStart) {
     EXPECT_EQ(stream.Seek(4, TMemoryStream::SeekOrigin::Begin), 4u);
     EXPECT_EQ(stream.Seek(2, TMemoryStream::SeekOrigin::Current), 6u);
     EXPECT_EQ(stream.Seek(-1, TMemoryStream::SeekOrigin::End), 9u);
+    EXPECT_EQ(stream.Seek(3, TMemoryStream::SeekOrigin::Begin), 3u); // not from position 9
     EXPECT_EQ(stream.Seek(-20, TMemoryStream::SeekOrigin::Current), 0u);
 }
 
@@ -154,9 +159,9 @@ TEST_F(ResourceToStreamTest, ABlockOverTwoHundredThousandBytesArrivesWholeInPiec
     const auto big = patternBlock(450'001);
     ScopedTestResource block("big_block", big);
     TMemoryStream stream;
-    // A stream that stores at most one piece per write still gets everything, so the copy
-    // goes in pieces no larger than 200,000 bytes.
-    stream.SetWriteLimit(kResourcePieceSize);
+    // A stream that stores at most 200,000 bytes per write still gets everything, so the copy
+    // goes in pieces no larger than that.
+    stream.SetWriteLimit(200'000);
     ASSERT_TRUE(ResourceToStream("Big_Block", stream));
     EXPECT_EQ(bytesOf(stream.Data()), big);
     EXPECT_EQ(stream.Position(), 0u);
@@ -184,10 +189,11 @@ TEST_F(ResourceToStreamTest, AShortFirstPieceStopsTheCopyAtOnce) {
     const auto big = patternBlock(450'000);
     ScopedTestResource block("big_block", big);
     TMemoryStream stream;
-    stream.SetWriteLimit(kResourcePieceSize - 1);
+    // One byte short of a whole piece of 200,000: the pieces are no smaller than that either.
+    stream.SetWriteLimit(199'999);
     EXPECT_TRUE(ResourceToStream("big_block", stream));
     EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(stream.Size(), kResourcePieceSize - 1);
+    EXPECT_EQ(stream.Size(), 199'999u);
     EXPECT_EQ(stream.Position(), 0u);
 }
 

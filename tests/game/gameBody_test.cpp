@@ -1,9 +1,12 @@
 #include "game/gameBody.h"
 
+#include "platform/Platform.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstring>
+#include <string>
 
 namespace harvesta {
 namespace {
@@ -18,12 +21,41 @@ Matrix copyPiece(const THarvestaEngine& e) {
     return m;
 }
 
-int filledCount(const THarvestaEngine& e) {
+// The matrix as three rows, top to bottom, X for a filled cell: "XX./XX./...".
+std::string shapeOf(const THarvestaEngine& e) {
+    std::string s;
+    for (int j = 1; j <= 3; ++j) {
+        if (j > 1) s += '/';
+        for (int i = 1; i <= 3; ++i)
+            s += e.Piece[i][j] != 0 ? 'X' : '.';
+    }
+    return s;
+}
+
+// Inner cells of columns 3..9 in rows 2..5, the area where pieces appear, drawn like shapeOf.
+std::string spawnArea(const THarvestaEngine& e) {
+    std::string s;
+    for (int r = 2; r <= 5; ++r) {
+        if (r > 2) s += '/';
+        for (int c = 3; c <= 9; ++c)
+            s += e.Field[c][r] != 0 ? 'X' : '.';
+    }
+    return s;
+}
+
+int innerFilled(const THarvestaEngine& e) {
     int n = 0;
-    for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j)
-            n += e.Piece[i][j] != 0;
+    for (int c = 2; c <= 10; ++c)
+        for (int r = 2; r <= 17; ++r)
+            n += e.Field[c][r] != 0;
     return n;
+}
+
+int yieldSum(const THarvestaEngine& e) {
+    int sum = 0;
+    for (int k = 1; k <= FruitKindCount; ++k)
+        sum += e.Yield[k];
+    return sum;
 }
 
 void fillRow(THarvestaEngine& e, int row, std::uint8_t kind) {
@@ -39,6 +71,16 @@ class Engine : public ::testing::Test {
     }
     THarvestaEngine e;
 };
+
+TEST(EngineCreation, TheFixedSizeFitsTheStorageSoNoErrorIsShown) {
+    int messages = 0;
+    platform::ScopedMessageHandler handler([&](const platform::MessageRequest&) {
+        ++messages;
+        return platform::MessageAnswer::Ok;
+    });
+    THarvestaEngine engine;
+    EXPECT_EQ(messages, 0);
+}
 
 TEST_F(Engine, ResetWritesWallsEmptiesInsideAndZeroesYield) {
     e.Field[5][5] = 7;
@@ -58,25 +100,34 @@ TEST_F(Engine, ResetWritesWallsEmptiesInsideAndZeroesYield) {
         EXPECT_EQ(e.Yield[k], 0);
 }
 
-TEST_F(Engine, SpawnPositionsPutEveryShapeTopRowAtRowTwoWithinColumnsFiveToSeven) {
+TEST_F(Engine, EveryShapeHasItsCellsAndSpawnsIntoRowTwo) {
+    struct Shape {
+        const char* matrix;
+        const char* field; // rows 2..5, columns 3..9, at the shape's spawn position
+    };
+    const Shape shapes[8] = {
+        {},
+        {".X./.XX/..X", "..X..../..XX.../...X.../......."},
+        {".X./XXX/...", "...X.../..XXX../......./......."},
+        {".../XXX/X..", "..XXX../..X..../......./......."},
+        {".X./XX./X..", "...X.../..XX.../..X..../......."},
+        {"XX./XX./...", "..XX.../..XX.../......./......."},
+        {".X./.X./.X.", "...X.../...X.../...X.../......."},
+        {"X../XXX/...", "..X..../..XXX../......./......."},
+    };
     for (int type = 1; type <= 7; ++type) {
+        SCOPED_TRACE(type);
+        e.ResetField();
         e.SetPieceType(type);
+        EXPECT_EQ(e.PieceType, type);
+        EXPECT_EQ(shapeOf(e), shapes[type].matrix);
         e.PosX = type == 1 ? 5 : 6;
         e.PosY = type == 3 ? 1 : 2;
-        e.ResetField();
         e.PutPiece();
-        int top = 99, left = 99, right = 0;
-        for (int c = 2; c <= 10; ++c)
-            for (int r = 2; r <= 17; ++r)
-                if (e.Field[c][r] != 0) {
-                    top = std::min(top, r);
-                    left = std::min(left, c);
-                    right = std::max(right, c);
-                }
-        EXPECT_EQ(top, 2) << "shape " << type;
-        EXPECT_GE(left, 5) << "shape " << type;
-        EXPECT_LE(right, 7) << "shape " << type;
-        EXPECT_EQ(filledCount(e), type == 6 ? 3 : 4);
+        EXPECT_EQ(spawnArea(e), shapes[type].field);
+        EXPECT_EQ(innerFilled(e), type == 6 ? 3 : 4); // nothing written outside the area
+        for (int c = 1; c <= 11; ++c)
+            EXPECT_EQ(e.Field[c][1], 1) << "ceiling at column " << c;
     }
 }
 
@@ -95,7 +146,8 @@ TEST_F(Engine, NewPieceSetsSpawnPositionByShape) {
 }
 
 TEST_F(Engine, FruitKindsAreInRangeAndApplesComeTwiceAsOften) {
-    int counts[11] = {};
+    EXPECT_EQ(FruitKindCount, fkTomato);
+    int counts[FruitKindCount + 1] = {};
     int cells = 0;
     for (int n = 0; n < 20000; ++n) {
         e.NewPiece();
@@ -103,16 +155,16 @@ TEST_F(Engine, FruitKindsAreInRangeAndApplesComeTwiceAsOften) {
             for (int j = 1; j <= 3; ++j)
                 if (const int k = e.Piece[i][j]) {
                     ASSERT_GE(k, 1);
-                    ASSERT_LE(k, 10);
+                    ASSERT_LE(k, FruitKindCount);
                     ++counts[k];
                     ++cells;
                 }
     }
-    for (int k = 2; k <= 10; ++k) {
+    for (int k = fkWatermelon; k <= FruitKindCount; ++k) {
         const double share = double(counts[k]) / cells;
         EXPECT_NEAR(share, 1.0 / 11, 0.01) << k;
     }
-    EXPECT_NEAR(double(counts[1]) / cells, 2.0 / 11, 0.01);
+    EXPECT_NEAR(double(counts[fkApple]) / cells, 2.0 / 11, 0.01);
 }
 
 TEST_F(Engine, FourTurnsRestoreEveryShape) {
@@ -132,14 +184,20 @@ TEST_F(Engine, FourTurnsRestoreEveryShape) {
     }
 }
 
-TEST_F(Engine, TurnMovesRightEdgeToTheTop) {
-    e.ClearPiece();
-    e.Piece[3][2] = 4; // right edge
+TEST_F(Engine, ATurnMovesCornersAndEdgesTheSameWayRound) {
+    // Nine different kinds, so a cell that lands anywhere but its place shows.
+    std::uint8_t kind = 1;
+    for (int j = 1; j <= 3; ++j)
+        for (int i = 1; i <= 3; ++i)
+            e.Piece[i][j] = kind++;
     e.PosX = 6;
     e.PosY = 8;
     e.Rotate();
-    EXPECT_EQ(e.Piece[2][1], 4);
-    EXPECT_EQ(e.Piece[3][2], 0);
+    // 1 2 3 / 4 5 6 / 7 8 9 turned counter-clockwise: the right edge goes to the top.
+    const std::uint8_t expected[3][3] = {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}; // [row][column]
+    for (int j = 1; j <= 3; ++j)
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(e.Piece[i][j], expected[j - 1][i - 1]) << "cell " << i << "," << j;
 }
 
 TEST_F(Engine, TurnIntoCeilingOrWallIsRefused) {
@@ -174,6 +232,37 @@ TEST_F(Engine, PieceCollidesWithItselfWhileWrittenIntoTheField) {
             EXPECT_EQ(e.Field[c][r], 0);
 }
 
+TEST_F(Engine, OnlyFilledCellsCollideAndOnlyTheyAreWrittenAndErased) {
+    for (int type = 1; type <= 7; ++type) {
+        SCOPED_TRACE(type);
+        e.ResetField();
+        e.SetPieceType(type);
+        e.PosX = 6;
+        e.PosY = 8;
+        // Matrix cell [i, j] covers field cell [PosX + i - 2, PosY + j - 1].
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j) {
+                e.Field[5 + i - 1][8 + j - 1] = fkPeach;
+                EXPECT_EQ(e.PieceFits(6, 8), e.Piece[i][j] == 0) << "fruit under " << i << "," << j;
+                e.Field[5 + i - 1][8 + j - 1] = 0;
+            }
+        // Settled fruit in every empty cell of the piece's box stays through a put and a take.
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j)
+                if (e.Piece[i][j] == 0) e.Field[5 + i - 1][8 + j - 1] = fkPeach;
+        ASSERT_TRUE(e.PieceFits(6, 8));
+        e.PutPiece();
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j)
+                EXPECT_EQ(e.Field[5 + i - 1][8 + j - 1],
+                          e.Piece[i][j] ? e.Piece[i][j] : int(fkPeach));
+        e.TakePiece();
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j)
+                EXPECT_EQ(e.Field[5 + i - 1][8 + j - 1], e.Piece[i][j] ? 0 : int(fkPeach));
+    }
+}
+
 TEST_F(Engine, PieceStopsAtFloorAndWalls) {
     e.SetPieceType(6);                // rows offsets 1..3 in the centre column
     EXPECT_TRUE(e.PieceFits(6, 15));  // covers rows 15..17
@@ -185,50 +274,66 @@ TEST_F(Engine, PieceStopsAtFloorAndWalls) {
 }
 
 TEST_F(Engine, AdjacentFullRowsAreRemovedAndTallied) {
-    fillRow(e, 17, fkApple);
+    e.PosX = 6;
+    e.PosY = 2;
+    fillRow(e, 17, fkTomato);
     fillRow(e, 16, fkPear);
-    e.Field[4][15] = fkTomato;
+    e.Field[4][15] = fkLemon;
     e.RemoveFullRows();
-    EXPECT_EQ(e.Yield[fkApple], 9);
+    EXPECT_EQ(e.Yield[fkTomato], 9);
     EXPECT_EQ(e.Yield[fkPear], 9);
-    EXPECT_EQ(e.Field[4][17], fkTomato); // dropped by two
+    EXPECT_EQ(yieldSum(e), 18);
+    EXPECT_EQ(e.Field[4][17], fkLemon); // dropped by two
     EXPECT_EQ(e.Field[4][15], 0);
-    EXPECT_EQ(e.Field[5][17], 0);
+    EXPECT_EQ(innerFilled(e), 1);
+    // The tally touches nothing but the counters.
+    EXPECT_EQ(e.PosX, 6);
+    EXPECT_EQ(e.PosY, 2);
 }
 
-TEST_F(Engine, SeparatedFullRowsAreRemovedEachOnce) {
+TEST_F(Engine, RowsWithAGapAtEitherEndStayWhileFullOnesAboveThemGo) {
     fillRow(e, 17, fkLemon);
     fillRow(e, 16, fkCherry);
-    e.Field[3][16] = 0; // not full
+    e.Field[2][16] = 0; // gap in the leftmost column
     fillRow(e, 15, fkOrange);
-    e.Field[7][14] = fkPeach;
+    fillRow(e, 14, fkPeach);
+    e.Field[10][14] = 0; // gap in the rightmost column
+    e.Field[7][2] = fkPear;
     e.RemoveFullRows();
     EXPECT_EQ(e.Yield[fkLemon], 9);
     EXPECT_EQ(e.Yield[fkOrange], 9);
-    EXPECT_EQ(e.Yield[fkCherry], 0);
-    // The partial row ends at the bottom, the lone peach above it.
-    EXPECT_EQ(e.Field[3][17], 0);
-    EXPECT_EQ(e.Field[4][17], fkCherry);
-    EXPECT_EQ(e.Field[7][16], fkPeach);
-    int sum = 0;
-    for (int k = 1; k <= 10; ++k)
-        sum += e.Yield[k];
-    EXPECT_EQ(sum, 18);
+    EXPECT_EQ(yieldSum(e), 18);
+    // The partial rows end at the bottom, in their order; everything above drops by two rows,
+    // the top row too.
+    EXPECT_EQ(e.Field[2][17], 0);
+    EXPECT_EQ(e.Field[3][17], fkCherry);
+    EXPECT_EQ(e.Field[10][16], 0);
+    EXPECT_EQ(e.Field[9][16], fkPeach);
+    EXPECT_EQ(e.Field[7][4], fkPear);
+    EXPECT_EQ(innerFilled(e), 8 + 8 + 1);
 }
 
-TEST_F(Engine, FullTopRowIsRemovedOnceAndLeavesItEmpty) {
-    for (int r = 2; r <= 17; ++r)
-        fillRow(e, r, static_cast<std::uint8_t>(1 + r % 10));
+TEST_F(Engine, TheScanGoesUpToTheTopRowButNeverIntoTheCeiling) {
+    // A gap in every row: nothing is full, and the scan runs all the way up.
+    for (int r = 2; r <= 17; ++r) {
+        fillRow(e, r, fkPumpkin);
+        e.Field[2 + r % 9][r] = 0;
+    }
+    const THarvestaEngine before = e;
     e.RemoveFullRows();
-    int sum = 0;
-    for (int k = 1; k <= 10; ++k)
-        sum += e.Yield[k];
-    EXPECT_EQ(sum, 16 * 9);
-    for (int c = 2; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r)
-            EXPECT_EQ(e.Field[c][r], 0);
-    for (int c = 1; c <= 11; ++c)
-        EXPECT_EQ(e.Field[c][1], 1); // ceiling untouched
+    EXPECT_EQ(yieldSum(e), 0);
+    EXPECT_EQ(std::memcmp(e.Field, before.Field, sizeof e.Field), 0);
+
+    // A full top row over gapped rows is removed once and leaves row 2 empty.
+    fillRow(e, 2, fkWatermelon);
+    e.RemoveFullRows();
+    EXPECT_EQ(e.Yield[fkWatermelon], 9);
+    EXPECT_EQ(yieldSum(e), 9);
+    for (int c = 2; c <= 10; ++c) {
+        EXPECT_EQ(e.Field[c][2], 0);
+        for (int r = 3; r <= 17; ++r)
+            EXPECT_EQ(e.Field[c][r], before.Field[c][r]);
+    }
 }
 
 TEST_F(Engine, FullRowAboveAnEmptyRowStays) {

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
+#include <span>
 
 namespace harvesta {
 namespace {
@@ -18,33 +20,73 @@ using test::Rgb;
 
 constexpr Rgb kBackground{9, 8, 7};
 
-// Every target pixel is either the background or the source pixel at (x - dx, y - dy).
-void ExpectPlaced(const TRGBPicture& target, const TRGBPicture& source, int dx, int dy) {
-    for (int y = 0; y < target.Height; ++y)
-        for (int x = 0; x < target.Width; ++x) {
-            const long long sx = (long long)x - dx, sy = (long long)y - dy;
-            const bool inside = sx >= 0 && sy >= 0 && sx < source.Width && sy < source.Height;
-            const Rgb expected = inside ? Pattern(int(sx), int(sy)) : kBackground;
-            if (At(target, x, y) != expected) {
-                ADD_FAILURE() << "pixel " << x << "," << y;
-                return;
-            }
-        }
+// The pixels of picture p from (x, y), w by h, as a picture of their own.
+TRGBPicture Crop(const TRGBPicture& p, int x, int y, int w, int h) {
+    TRGBPicture out = test::Filled(w, h, {0, 0, 0});
+    for (int row = 0; row < h; ++row)
+        std::copy_n(p.Row(y + row) + 3 * x, 3 * w, out.Row(row));
+    return out;
 }
 
-TEST(DrawPicture, ClipsAtEveryEdge) {
-    const TRGBPicture tile = test::Patterned(52, 52);
+TEST(DrawPicture, EveryModeClipsAtEveryEdgeAsIfDrawnOnALargerPictureAndCut) {
+    constexpr int W = 100, H = 80, Pad = 60;
+    TRGBPicture tile = test::Patterned(52, 52);
+    tile.KeyR = 200;
+    tile.KeyG = 100;
+    tile.KeyB = 50;
+    for (int k = 0; k < 52; k += 3) { // a diagonal of see-through pixels
+        std::uint8_t* p = tile.Row(k) + 3 * ((k * 7) % 52);
+        p[0] = 50;
+        p[1] = 100;
+        p[2] = 200;
+    }
+    // The background differs from the tile everywhere, so every mode changes what it covers.
+    TRGBPicture large = test::Patterned(W + 2 * Pad, H + 2 * Pad);
+    for (std::size_t i = 0; i < std::size_t(large.Width) * large.Height * 3; ++i)
+        large.Bits[i] = std::uint8_t(large.Bits[i] * 3 + 91);
+    const TRGBPicture background = Crop(large, Pad, Pad, W, H);
     struct Case {
         int x, y;
     };
-    // Off the top-left, off the right (440 + 52 > 480), off the bottom, and wholly outside.
-    for (Case c : {Case{-10, -10}, Case{440, 0}, Case{5, 820}, Case{-51, 3}, Case{470, 840},
-                   Case{480, 0}, Case{0, 848}, Case{-52, 0}, Case{0, -52}, Case{-2000000000, 5},
-                   Case{2147483600, 2147483600}}) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+    // Off each edge and corner, one column or row in view, and just outside each edge.
+    const Case cases[] = {{0, 0},    {-10, -10}, {70, 0},  {5, 60},   {-51, 3}, {-3, 75},
+                          {60, -20}, {99, 79},   {30, 20}, {100, 0},  {0, 80},  {-52, 0},
+                          {0, -52},  {-20, 40},  {48, 79}, {20, -51}, {99, -30}};
+    // A band as wide as the target, where a whole-picture copy is only right at the origin.
+    TRGBPicture band = test::Patterned(W, 30);
+    const Case bandCases[] = {{0, 0}, {0, 1},  {1, 0},  {0, 60}, {0, -10},
+                              {3, 0}, {-3, 5}, {0, 79}, {0, 50}};
+    for (int mode : {dmCopy, dmKey, dmAnd, dmOr, dmAverage, dmXor}) {
+        for (const auto& [source, places] :
+             {std::pair{&tile, std::span<const Case>(cases)}, {&band, std::span(bandCases)}}) {
+            for (Case c : places) {
+                SCOPED_TRACE(testing::Message() << "mode " << mode << " at " << c.x << "," << c.y
+                                                << " width " << source->Width);
+                TRGBPicture expected = large;
+                DrawPicture(c.x + Pad, c.y + Pad, *source, mode, expected);
+                TRGBPicture target = background;
+                DrawPicture(c.x, c.y, *source, mode, target);
+                EXPECT_EQ(target.Bits, Crop(expected, Pad, Pad, W, H).Bits);
+                EXPECT_TRUE(test::SpareBytesClear(target));
+            }
+        }
+    }
+}
+
+TEST(DrawPicture, PositionsFarOutsideChangeNothing) {
+    const TRGBPicture tile = test::Patterned(52, 52);
+    for (auto [x, y] : {std::pair{-2000000000, 5},
+                        {2147483600, 2147483600},
+                        {5, -2147483647},
+                        {480, 0},
+                        {0, 848},
+                        {600, 10},
+                        {10, 900}}) {
         TRGBPicture target = test::Filled(480, 848, kBackground);
-        DrawPicture(c.x, c.y, tile, dmCopy, target);
-        ExpectPlaced(target, tile, c.x, c.y);
+        const TRGBPicture before = target;
+        DrawPicture(x, y, tile, dmCopy, target);
+        DrawPicture(x, y, tile, dmXor, target);
+        EXPECT_EQ(target.Bits, before.Bits) << x << "," << y;
     }
 }
 
@@ -55,17 +97,23 @@ TEST(DrawPicture, LowerRightOfATileDrawnAtMinusTenShowsAtTheOrigin) {
     EXPECT_EQ(At(target, 0, 0), Pattern(10, 10));
     EXPECT_EQ(At(target, 41, 41), Pattern(51, 51));
     EXPECT_EQ(At(target, 42, 0), kBackground);
+    EXPECT_EQ(At(target, 0, 42), kBackground);
 }
 
-TEST(DrawPicture, FullWidthCopyAtTheOriginEqualsTheGeneralPath) {
-    const TRGBPicture background = test::Patterned(16, 10);
-    TRGBPicture fast = test::Filled(16, 12, kBackground);
-    DrawPicture(0, 0, background, dmCopy, fast); // block copy
-    TRGBPicture general = test::Filled(16, 12, kBackground);
-    DrawPicture(0, 0, background, dmKey, general); // row walk; key is pixel (0,0)
-    DrawPicture(0, 0, background, dmCopy, general);
-    EXPECT_EQ(fast.Bits, general.Bits);
-    EXPECT_EQ(At(fast, 0, 10), kBackground);
+TEST(DrawPicture, AFullWidthCopyAtTheOriginStopsAtTheTargetsLastRow) {
+    // Shorter, as tall as and taller than the target: the block copy of a whole picture must
+    // not be taken for the taller one.
+    for (int height : {10, 12, 15}) {
+        SCOPED_TRACE(height);
+        const TRGBPicture source = test::Patterned(16, height);
+        TRGBPicture target = test::Filled(16, 12, kBackground);
+        DrawPicture(0, 0, source, dmCopy, target);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 16; ++x)
+                ASSERT_EQ(At(target, x, y), y < height ? Pattern(x, y) : kBackground)
+                    << x << "," << y;
+        EXPECT_TRUE(test::SpareBytesClear(target));
+    }
 }
 
 TEST(DrawPicture, KeyModeSkipsExactlyTheKeyColour) {
@@ -83,7 +131,7 @@ TEST(DrawPicture, KeyModeSkipsExactlyTheKeyColour) {
 
 TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
     // Rows long enough for the grouped test, with key pixels at group edges and in the tail.
-    TRGBPicture source = test::Patterned(53, 2);
+    TRGBPicture source = test::Patterned(53, 3);
     source.KeyR = 1;
     source.KeyG = 2;
     source.KeyB = 3;
@@ -94,14 +142,47 @@ TEST(DrawPicture, KeyModeFindsKeyPixelsAnywhereInWideRows) {
         p[1] = 2;
         p[2] = 1;
     }
-    source.Row(0)[3 * 20 + 2] = 1; // (1, *, *): only red matches
+    source.Row(0)[3 * 20 + 2] = 1; // (1, 2, *): only red and green match
     source.Row(0)[3 * 20 + 1] = 2;
-    TRGBPicture target = test::Filled(60, 2, kBackground);
+    source.Row(0)[3 * 21 + 2] = 1; // (1, *, 3): only red and blue match
+    source.Row(0)[3 * 21 + 0] = 3;
+    source.Row(0)[3 * 22 + 1] = 2; // (*, 2, 3): only green and blue match
+    source.Row(0)[3 * 22 + 0] = 3;
+    for (int x = 32; x < 48; ++x) { // a whole group of sixteen see-through pixels
+        std::uint8_t* p = source.Row(2) + 3 * x;
+        p[0] = 3;
+        p[1] = 2;
+        p[2] = 1;
+    }
+    TRGBPicture target = test::Filled(60, 3, kBackground);
     DrawPicture(1, 0, source, dmKey, target);
     for (int x = 0; x < 53; ++x) {
         const bool isKey = std::find(std::begin(keyed), std::end(keyed), x) != std::end(keyed);
         EXPECT_EQ(At(target, x + 1, 1), isKey ? kBackground : At(source, x, 1)) << x;
         EXPECT_EQ(At(target, x + 1, 0), At(source, x, 0)) << x;
+        EXPECT_EQ(At(target, x + 1, 2), x >= 32 && x < 48 ? kBackground : At(source, x, 2)) << x;
+    }
+}
+
+TEST(DrawPicture, AKeyOutsideZeroTo255MatchesNoPixel) {
+    // Black pixels would match each of these keys if only their low byte counted.
+    const TRGBPicture black = test::Filled(20, 2, {0, 0, 0});
+    TRGBPicture untouched = test::Filled(20, 2, kBackground);
+    DrawPicture(0, 0, black, dmKey, untouched); // a blank's key is black: nothing shows
+    EXPECT_EQ(untouched.Bits, test::Filled(20, 2, kBackground).Bits);
+    for (auto [r, g, b] : {std::array{0, 0, 256},
+                           {0, 256, 0},
+                           {256, 0, 0},
+                           {-256, 0, 0},
+                           {0, -256, 0},
+                           {0, 0, -256}}) {
+        TRGBPicture source = black;
+        source.KeyR = r;
+        source.KeyG = g;
+        source.KeyB = b;
+        TRGBPicture target = test::Filled(20, 2, kBackground);
+        DrawPicture(0, 0, source, dmKey, target);
+        EXPECT_EQ(target.Bits, black.Bits) << r << "," << g << "," << b;
     }
 }
 
@@ -128,15 +209,39 @@ TEST(DrawPicture, ByteModesCombineEveryByte) {
     }
 }
 
-TEST(DrawPicture, ModesOutsideTheTableChangeNothing) {
+TEST(DrawPicture, ExactlyTheSixDrawingModeNumbersDraw) {
+    // Modes travel as plain numbers (layer tables, callers): 1, 2, 16, 32, 64 and 128 draw;
+    // every other number, the layer-only 4 and 256 among them, leaves the target alone.
     const TRGBPicture source = test::Patterned(4, 4);
-    for (int mode : {0, 3, dmPanel, dmNone, -1, 1000}) {
-        TRGBPicture target = test::Filled(4, 4, kBackground);
-        const auto before = target.Bits;
+    const TRGBPicture background = test::Filled(4, 4, kBackground);
+    for (int mode = -2; mode <= 300; ++mode) {
+        TRGBPicture target = background;
         DrawPicture(0, 0, source, mode, target);
         DrawPicture(1, 1, source, mode, target);
-        EXPECT_EQ(target.Bits, before) << mode;
+        const bool drawing =
+            mode == 1 || mode == 2 || mode == 16 || mode == 32 || mode == 64 || mode == 128;
+        EXPECT_EQ(target.Bits != background.Bits, drawing) << mode;
     }
+}
+
+TEST(TGraphicsEx, DescribesItsPictureAsTopDown24BitRowsForTheTransfer) {
+    const TGraphicsEx canvas(12, 5, MakeBgrColor(1, 2, 3));
+    EXPECT_EQ(canvas.Picture.Width, 12);
+    EXPECT_EQ(canvas.Picture.Height, 5);
+    EXPECT_EQ(At(canvas.Picture, 11, 4), (Rgb{1, 2, 3}));
+    const TBitmapInfoHeader& h = canvas.Header;
+    EXPECT_EQ(h.biSize, 40u);
+    EXPECT_EQ(h.biWidth, 12);
+    EXPECT_EQ(h.biHeight, -5); // negative: the first row is the top one
+    EXPECT_EQ(h.biPlanes, 1);
+    EXPECT_EQ(h.biBitCount, 24);
+    EXPECT_EQ(h.biCompression, 0u);
+    EXPECT_EQ(h.biSizeImage, 0u);
+    EXPECT_EQ(h.biXPelsPerMeter, 0);
+    EXPECT_EQ(h.biYPelsPerMeter, 0);
+    EXPECT_EQ(h.biClrUsed, 0u);
+    EXPECT_EQ(h.biClrImportant, 0u);
+    EXPECT_EQ(TGraphicsEx(4, 2).Picture.Bits, test::Filled(4, 2, {0, 0, 0}).Bits);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace harvesta {
 namespace {
 
@@ -39,6 +41,18 @@ class DialogFace : public testing::Test {
     TLayer* close = layers.AddButtonLayer(270, 6, "stop_gray", "stop", "", 3);
 };
 
+TEST_F(DialogFace, TheDragRegionIsAnInvisibleButtonWithoutPictures) {
+    EXPECT_EQ(region->Mode, dmNone);
+    EXPECT_EQ(region->Flags, lfButton + lfRectHit);
+    EXPECT_EQ(region->State, lsNormal);
+    EXPECT_EQ(region->Id, 25);
+    EXPECT_EQ((std::array{region->ImageIndex, region->NormalImage, region->HoverImage,
+                          region->PressedImage}),
+              (std::array{-1, -1, -1, -1}));
+    EXPECT_EQ((std::array{region->X, region->Y, region->Width, region->Height}),
+              (std::array{0, 0, 300, 200}));
+}
+
 TEST_F(DialogFace, CloseButtonLiesOverTheDragRegion) {
     EXPECT_EQ(layers.LayerAt(280, 10, false), close);
     EXPECT_EQ(layers.LayerAt(100, 100, false), region);
@@ -54,11 +68,15 @@ TEST_F(DialogFace, CloseButtonLiesOverTheDragRegion) {
 
 TEST_F(DialogFace, HitRectangleIsInclusive) {
     // The button covers x 270..293 and y 6..29.
+    EXPECT_EQ(layers.LayerAt(270, 6, false), close);
+    EXPECT_EQ(layers.LayerAt(269, 6, false), region);
+    EXPECT_EQ(layers.LayerAt(270, 5, false), region);
     EXPECT_EQ(layers.LayerAt(293, 29, false), close);
     EXPECT_EQ(layers.LayerAt(294, 10, false), region);
     EXPECT_EQ(layers.LayerAt(280, 30, false), region);
     EXPECT_EQ(layers.LayerAt(299, 199, false), region);
     EXPECT_EQ(layers.LayerAt(299, 200, false), nullptr);
+    EXPECT_EQ(layers.LayerAt(0, -1, false), nullptr);
 }
 
 TEST_F(DialogFace, ButtonWithoutPressedPictureShowsItsHoverPictureWhenPressed) {
@@ -73,6 +91,37 @@ TEST_F(DialogFace, ButtonWithoutPressedPictureShowsItsHoverPictureWhenPressed) {
     EXPECT_EQ(close->State, lsPressed);
     EXPECT_TRUE(SetLayerState(close, lsNormal, images));
     EXPECT_EQ(close->ImageIndex, 0);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(SetLayerState, TheLayerTakesTheSizeOfEachStatesPicture) {
+    test::MessageRecorder recorder;
+    ScopedTestResource small("SMALL", Solid(3, 2, {1, 2, 3}));
+    ScopedTestResource large("LARGE", Solid(7, 5, {4, 5, 6}));
+    TListOfImages images;
+    TListOfLayers layers(images);
+    TLayer* button = layers.AddButtonLayer(10, 20, "small", "large", "", 3);
+    EXPECT_EQ(layers.LayerAt(12, 21, false), button);
+    EXPECT_EQ(layers.LayerAt(13, 21, false), nullptr);
+    ASSERT_TRUE(SetLayerState(button, lsHover, images));
+    EXPECT_EQ(button->ImageIndex, button->HoverImage);
+    EXPECT_EQ(button->State, lsHover);
+    EXPECT_EQ(button->Width, 7);
+    EXPECT_EQ(button->Height, 5);
+    EXPECT_EQ(layers.LayerAt(16, 24, false), button);
+    ASSERT_TRUE(SetLayerState(button, lsNormal, images));
+    EXPECT_EQ(button->Width, 3);
+    EXPECT_EQ(button->Height, 2);
+    ASSERT_TRUE(SetLayerState(button, lsPressed, images)); // no pressed picture: the hover one
+    EXPECT_EQ(button->ImageIndex, button->HoverImage);
+    EXPECT_EQ(button->State, lsPressed);
+    EXPECT_EQ(button->Width, 7);
+
+    // A state without a picture keeps the size it had.
+    TLayer* bare = layers.AddButtonLayer(0, 0, "small", "", "", 3);
+    ASSERT_TRUE(SetLayerState(bare, lsHover, images));
+    EXPECT_EQ(bare->ImageIndex, -1);
+    EXPECT_EQ(bare->Width, 3);
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -109,6 +158,30 @@ TEST_F(DialogFace, RenderDrawsPanelsAndKeyedButtonsBottomUp) {
     EXPECT_EQ(At(target, 271, 7), (Rgb{241, 239, 226})); // magenta frame is see-through
 }
 
+TEST_F(DialogFace, PanelsDrawWhereTheirLayerIsAndTheSecondTakesTheFirstsInsideAsOutline) {
+    SetPanelTheme(1);
+    layers.ClearLayers();
+    layers.AddPanelLayer(10, 20, 30, 15);
+    layers.AddPanelLayer(50, 5, 20, 10);
+    TRGBPicture target = test::Filled(100, 60, {0, 0, 0});
+    RenderLayers(target, layers);
+    const Rgb inside{122, 211, 239}, light{154, 222, 243}, dark{89, 89, 89};
+    // The first panel covers x 10..39, y 20..34, outlined in the colour a render starts with.
+    EXPECT_EQ(At(target, 10, 20), (Rgb{155, 15, 255}));
+    EXPECT_EQ(At(target, 39, 34), (Rgb{155, 15, 255}));
+    EXPECT_EQ(At(target, 11, 21), light);
+    EXPECT_EQ(At(target, 38, 33), dark);
+    EXPECT_EQ(At(target, 25, 27), inside);
+    for (auto [x, y] : {std::pair{9, 20}, {40, 20}, {10, 19}, {10, 35}})
+        EXPECT_EQ(At(target, x, y), (Rgb{0, 0, 0})) << x << "," << y;
+    // The second one's outline is the colour the first one left behind.
+    EXPECT_EQ(At(target, 50, 5), inside);
+    EXPECT_EQ(At(target, 69, 14), inside);
+    EXPECT_EQ(At(target, 51, 6), light);
+    EXPECT_EQ(At(target, 70, 5), (Rgb{0, 0, 0}));
+    SetPanelTheme(1);
+}
+
 TEST_F(DialogFace, NoHitLayersAreNeverReturned) {
     layers.ClearLayers();
     TLayer* under = layers.AddRegionLayer(0, 0, 50, 50, 25);
@@ -121,19 +194,25 @@ TEST_F(DialogFace, NoHitLayersAreNeverReturned) {
 TEST(LayerAt, ExactTestLooksThroughKeyColouredPixels) {
     test::MessageRecorder recorder;
     TListOfImages images;
-    const auto i = images.AddBlank(4, 4, BgrColor{0xFFFFFF});
+    const auto i = images.AddBlank(4, 5, BgrColor{0xFFFFFF});
     TRGBPicture& p = *images.Items[std::size_t(i)];
     p.KeyR = p.KeyG = p.KeyB = 255;
-    p.Row(1)[3] = 0; // pixel (1, 1) is not white
+    p.Row(1)[6] = 0; // pixel (3, 2), counted from 1, is not white
     TListOfLayers layers(images);
     TLayer* under = layers.AddPanelLayer(0, 0, 10, 10);
-    TLayer* picture = layers.AddPictureLayer(2, 2, i, dmKey, 1);
-    EXPECT_EQ(picture->Width, 4);
-    EXPECT_EQ(layers.LayerAt(3, 3, true), picture);
-    EXPECT_EQ(layers.LayerAt(2, 2, true), under);
-    EXPECT_EQ(layers.LayerAt(2, 2, false), picture);
+    TLayer* picture = layers.AddPictureLayer(2, 3, i, dmKey, 1);
+    EXPECT_EQ((std::array{picture->X, picture->Y, picture->Width, picture->Height}),
+              (std::array{2, 3, 4, 5}));
+    EXPECT_EQ(picture->Mode, dmKey);
+    EXPECT_EQ(picture->ImageIndex, i);
+    EXPECT_EQ(layers.LayerAt(4, 4, true), picture);
+    EXPECT_EQ(layers.LayerAt(2, 3, true), under);
+    EXPECT_EQ(layers.LayerAt(3, 5, true), under); // (2, 3) in the picture: white
+    EXPECT_EQ(layers.LayerAt(2, 3, false), picture);
+    EXPECT_EQ(layers.LayerAt(5, 7, false), picture);
+    EXPECT_EQ(layers.LayerAt(6, 7, false), under);
     picture->Flags = lfRectHit;
-    EXPECT_EQ(layers.LayerAt(2, 2, true), picture);
+    EXPECT_EQ(layers.LayerAt(2, 3, true), picture);
 }
 
 TEST(AddButtonLayer, ModeAndFlagsFollowTheId) {
@@ -141,18 +220,40 @@ TEST(AddButtonLayer, ModeAndFlagsFollowTheId) {
     ScopedTestResource pic("PIC", Solid(3, 2, {1, 2, 3}));
     TListOfImages images;
     TListOfLayers layers(images);
-    const struct {
-        int id, mode, flags;
-    } cases[] = {{2, dmKey, 40},   {6, dmKey, 8},    {0, dmKey, 8},    {11, dmKey, 24},
-                 {13, dmCopy, 24}, {19, dmCopy, 24}, {16, dmOr, 24},   {17, dmCopy, 56},
-                 {-5, dmKey, 8},   {10, dmKey, 40},  {18, dmCopy, 56}, {12, dmCopy, 24}};
-    for (auto c : cases) {
-        TLayer* layer = layers.AddButtonLayer(1, 2, "", "pic", "", c.id);
-        EXPECT_EQ(layer->Mode, c.mode) << c.id;
-        EXPECT_EQ(layer->Flags, c.flags) << c.id;
-        EXPECT_EQ(layer->Width, 3); // taken from the hover picture, the first one present
+    // Mode and flags for ids -1 to 21: K dmKey, C dmCopy, O dmOr; flags as numbers.
+    const char* const modes = "KKKKKKKKKKKKKCCCCOCCCC";
+    const int flags[] = {8,  8,  40, 40, 8,  40, 40, 8,  40, 8,  8,
+                         40, 24, 24, 24, 24, 24, 24, 56, 56, 24, 24};
+    for (int id = -1; id <= 20; ++id) {
+        SCOPED_TRACE(id);
+        TLayer* layer = layers.AddButtonLayer(1, 2, "", "pic", "", id);
+        const int mode = modes[id + 1] == 'K' ? dmKey : modes[id + 1] == 'C' ? dmCopy : dmOr;
+        EXPECT_EQ(layer->Mode, mode);
+        EXPECT_EQ(layer->Flags, flags[id + 1]);
+        EXPECT_EQ(layer->Id, id);
+        EXPECT_EQ(layer->State, lsNormal);
+        EXPECT_EQ((std::array{layer->X, layer->Y, layer->Width, layer->Height}),
+                  (std::array{1, 2, 3, 2})); // the size of the hover picture, the first one present
         EXPECT_EQ(layer->ImageIndex, -1);
     }
+}
+
+TEST(Layers, ClearingEmptiesTheStackAndANewLayerStartsItAgain) {
+    TListOfImages images;
+    TListOfLayers layers(images);
+    layers.ClearLayers(); // an empty stack clears too
+    layers.AddPanelLayer(0, 0, 5, 5);
+    layers.AddPanelLayer(1, 1, 5, 5);
+    layers.ClearLayers();
+    EXPECT_EQ(layers.TopLayer(), nullptr);
+    EXPECT_EQ(layers.BottomLayer(), nullptr);
+    EXPECT_EQ(layers.LayerAt(2, 2, false), nullptr);
+    TLayer* first = layers.AddRegionLayer(0, 0, 4, 4, 25);
+    EXPECT_EQ(layers.BottomLayer(), first);
+    EXPECT_EQ(layers.TopLayer(), first);
+    EXPECT_EQ(first->Below, nullptr);
+    EXPECT_EQ(first->Above, nullptr);
+    EXPECT_EQ(TListOfLayers::NextLayer(nullptr), nullptr);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace harvesta {
 namespace {
@@ -32,6 +34,7 @@ TEST(PixelDrawing, SkipsPixelsOutsideTheTarget) {
     for (auto [x, y] : {std::pair{-1, 0}, {6, 0}, {0, 4}, {0, -1}})
         PutPixel(x, y, 1, 2, 3);
     EXPECT_EQ(CountChanged(p), 0);
+    EXPECT_TRUE(test::SpareBytesClear(p));
     PutPixel(5, 3, 1, 2, 3);
     EXPECT_EQ(At(p, 5, 3), (Rgb{1, 2, 3}));
 }
@@ -61,6 +64,57 @@ TEST(PixelDrawing, FillAreaDoesNotReorderAndClipsToTheTarget) {
     EXPECT_EQ(CountChanged(p), 20);
     EXPECT_EQ(At(p, 0, 8), (Rgb{1, 2, 3}));
     EXPECT_EQ(At(p, 9, 9), (Rgb{1, 2, 3}));
+    FillArea(-3, -3, 1, 1);
+    EXPECT_EQ(CountChanged(p), 24);
+    EXPECT_EQ(At(p, 1, 1), (Rgb{1, 2, 3}));
+    FillArea(3, 4, 3, 4); // a single pixel
+    EXPECT_EQ(CountChanged(p), 25);
+    EXPECT_EQ(At(p, 3, 4), (Rgb{1, 2, 3}));
+    EXPECT_TRUE(test::SpareBytesClear(p));
+}
+
+// Each pixel as a letter: O the outline colour, L light, D dark, I inside, . untouched.
+std::vector<std::string> Letters(const TRGBPicture& p, Rgb light, Rgb dark, Rgb inside) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < p.Height; ++y) {
+        std::string row;
+        for (int x = 0; x < p.Width; ++x) {
+            const Rgb c = At(p, x, y);
+            row += c == kBackground ? '.'
+                   : c == kOutline  ? 'O'
+                   : c == light     ? 'L'
+                   : c == dark      ? 'D'
+                   : c == inside    ? 'I'
+                                    : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(DrawPanel, FramesItsRectangleWhereverItLies) {
+    // Three rows and two columns of room on every side: nothing may be drawn there.
+    TRGBPicture p = test::Filled(13, 13, kBackground);
+    SetPanelTheme(1);
+    SetDrawTarget(p);
+    DrawPanel(10, 9, 2, 3); // corners in either order
+    const std::vector<std::string> expected = {
+        ".............", //
+        ".............", //
+        ".............", //
+        "..OOOOOOOOO..", //
+        "..OLLLLLLDO..", // the dark sides cover the corners where they meet the light ones
+        "..OLIIIIIDO..", //
+        "..OLIIIIIDO..", //
+        "..OLIIIIIDO..", //
+        "..ODDDDDDDO..", //
+        "..OOOOOOOOO..", //
+        ".............", //
+        ".............", //
+        ".............", //
+    };
+    EXPECT_EQ(Letters(p, {154, 222, 243}, {89, 89, 89}, {122, 211, 239}), expected);
+    EXPECT_TRUE(test::SpareBytesClear(p));
 }
 
 struct PanelColours {
@@ -167,6 +221,58 @@ TEST(GradientRect, InterpolatesLinearlyAlongTheRun) {
     EXPECT_TRUE(Near(At(p, 60, 30), kMiddle));
 }
 
+TEST(GradientRect, ColoursAreTakenAtPixelCentres) {
+    // From black to white over two pixels: a quarter and three quarters of the way.
+    const ColorRef black = MakeColorRef(0, 0, 0), white = MakeColorRef(255, 255, 255);
+    const auto grey = [](std::uint8_t v) { return Rgb{v, v, v}; };
+    TRGBPicture p = test::Filled(4, 4, kBackground);
+    TDeviceContext dc(p);
+    GradientRect(dc, 1, 1, 3, 2, black, white, 0); // two pixels side by side
+    EXPECT_EQ(At(p, 1, 1), grey(63));
+    EXPECT_EQ(At(p, 2, 1), grey(191));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 3, 2, white, black, 0); // and back
+    EXPECT_EQ(At(p, 1, 1), grey(191));
+    EXPECT_EQ(At(p, 2, 1), grey(63));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 2, 3, black, white, 90); // two pixels one above the other
+    EXPECT_EQ(At(p, 1, 1), grey(63));
+    EXPECT_EQ(At(p, 1, 2), grey(191));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 2, 3, white, black, 90);
+    EXPECT_EQ(At(p, 1, 1), grey(191));
+    EXPECT_EQ(At(p, 1, 2), grey(63));
+    // Two by two on the diagonals: the far corners take the middle grey.
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 3, 3, black, white, 45);
+    EXPECT_EQ(At(p, 1, 1), grey(63));
+    EXPECT_EQ(At(p, 2, 2), grey(191));
+    EXPECT_EQ(At(p, 2, 1), grey(127));
+    EXPECT_EQ(At(p, 1, 2), grey(127));
+    p = test::Filled(4, 4, kBackground);
+    GradientRect(dc, 1, 1, 3, 3, black, white, 135);
+    EXPECT_EQ(At(p, 2, 1), grey(63));
+    EXPECT_EQ(At(p, 1, 2), grey(191));
+    EXPECT_EQ(At(p, 1, 1), grey(127));
+    EXPECT_EQ(At(p, 2, 2), grey(127));
+    EXPECT_EQ(CountChanged(p), 4);
+}
+
+TEST(GradientRect, ADiagonalSquareIsTheSameOnBothSidesOfItsDiagonal) {
+    // Colour1 at the top left, colour2 at the bottom right, the middle colour at the two other
+    // corners: the two triangles mirror each other.
+    for (int angle : {45, 135}) {
+        TRGBPicture p = test::Filled(40, 40, kBackground);
+        TDeviceContext dc(p);
+        GradientRect(dc, 0, 0, 40, 40, MakeColorRef(0, 0, 0), MakeColorRef(255, 255, 255), angle);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const Rgb mirrored = angle == 45 ? At(p, y, x) : At(p, 39 - y, 39 - x);
+                ASSERT_EQ(At(p, x, y), mirrored) << angle << ": " << x << "," << y;
+            }
+    }
+}
+
 TEST(GradientRect, FollowsTheViewportOriginAndClipsAtTheTargetEdge) {
     TRGBPicture p = test::Filled(20, 20, kBackground);
     TDeviceContext dc(p);
@@ -197,11 +303,126 @@ TEST(RoundGradientRect, CornersStayUntouchedAndTheInnerPanelRunsTheOtherWay) {
     q = blank;
     GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
     EXPECT_EQ(At(q, 20, 15), kFirstRgb);
-    EXPECT_EQ(At(q, 5, 5), kBackground);  // inner corner is rounded off
+    EXPECT_EQ(At(q, 5, 5), kBackground); // inner corners are rounded off
+    EXPECT_EQ(At(q, 5, 24), kBackground);
+    EXPECT_EQ(At(q, 34, 24), kBackground);
     EXPECT_EQ(At(q, 20, 2), kBackground); // outer ring lies outside the clip
+    EXPECT_EQ(At(q, 2, 15), kBackground); // on every row, not only the rounded ones
     dq.ResetClip();
     GradientRect(dq, 0, 0, 50, 40, kFirst, kFirst, 0);
     EXPECT_EQ(At(q, 0, 0), kFirstRgb);
+}
+
+TEST(RoundGradientRect, AViewportOriginMovesTheWholePanelClipIncluded) {
+    TRGBPicture plain = test::Filled(70, 50, kBackground);
+    TDeviceContext at0(plain);
+    RoundGradientRect(at0, 0, 0, 40, 30, 10, 5, kFirst, kSecond);
+    TRGBPicture moved = test::Filled(70, 50, kBackground);
+    TDeviceContext at10(moved);
+    at10.SetViewportOrigin({10, 5});
+    RoundGradientRect(at10, 0, 0, 40, 30, 10, 5, kFirst, kSecond);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 70; ++x) {
+            const Rgb expected = x >= 10 && y >= 5 ? At(plain, x - 10, y - 5) : kBackground;
+            ASSERT_EQ(At(moved, x, y), expected) << x << "," << y;
+        }
+}
+
+// The pixels that drawing through the context reaches, as # on a picture of that size. The
+// rectangle and the triangles of a gradient must reach the same ones.
+std::vector<std::string> ClipShape(TDeviceContext& dc, int angle = 0) {
+    TRGBPicture& p = dc.Target();
+    p = test::Filled(p.Width, p.Height, kBackground);
+    GradientRect(dc, 0, 0, p.Width, p.Height, kFirst, kFirst, angle);
+    std::vector<std::string> rows;
+    for (int y = 0; y < p.Height; ++y) {
+        std::string row;
+        for (int x = 0; x < p.Width; ++x)
+            row += At(p, x, y) == kBackground ? '.' : '#';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(RoundClip, CutsEveryCornerByTheEllipseWhicheverWayTheCornersAreGiven) {
+    TRGBPicture p = test::Filled(16, 12, kBackground);
+    TDeviceContext dc(p);
+    // Columns 1..13 and rows 1..10, corners cut by an ellipse 10 by 10.
+    const std::vector<std::string> expected = {
+        "................", //
+        "....#######.....", //
+        "..###########...", //
+        "..###########...", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        "..###########...", //
+        "..###########...", //
+        "....#######.....", //
+        "................", //
+    };
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 10);
+    EXPECT_EQ(ClipShape(dc), expected);
+    EXPECT_EQ(ClipShape(dc, 45), expected);
+    dc.SelectRoundRectClip({14, 11}, {1, 1}, -10, 10);
+    EXPECT_EQ(ClipShape(dc), expected);
+    dc.ResetClip();
+    EXPECT_EQ(ClipShape(dc), std::vector<std::string>(12, std::string(16, '#')));
+
+    // A thin or flat ellipse cuts a pixel off each corner and keeps the rest of the top and
+    // bottom rows.
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 2, 10);
+    const std::vector<std::string> thin = {
+        "................", //
+        "..###########...", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        ".#############..", //
+        "..###########...", //
+        "................", //
+    };
+    EXPECT_EQ(ClipShape(dc), thin);
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 2); // and a flat one the same
+    EXPECT_EQ(ClipShape(dc), thin);
+}
+
+TEST(RoundClip, ASquareWithACircleForCornersIsRoundBothWays) {
+    // Rows and columns swapped give the same shape when every corner is a quarter circle.
+    TRGBPicture p = test::Filled(44, 44, kBackground);
+    TDeviceContext dc(p);
+    for (int size : {40, 24, 9}) {
+        dc.SelectRoundRectClip({2, 2}, {42, 42}, size, size);
+        const auto shape = ClipShape(dc);
+        for (int y = 0; y < 44; ++y)
+            for (int x = 0; x < 44; ++x)
+                ASSERT_EQ(shape[std::size_t(y)][std::size_t(x)],
+                          shape[std::size_t(x)][std::size_t(y)])
+                    << size << ": " << x << "," << y;
+    }
+}
+
+TEST(RoundClip, ARegionPartlyOutsideTheTargetClipsAsInALargerTarget) {
+    TRGBPicture large = test::Filled(40, 40, kBackground);
+    TDeviceContext inLarge(large);
+    inLarge.SelectRoundRectClip({6, 7}, {22, 25}, 12, 8);
+    const auto whole = ClipShape(inLarge);
+    TRGBPicture small = test::Filled(16, 12, kBackground);
+    TDeviceContext inSmall(small);
+    inSmall.SelectRoundRectClip({-4, -3}, {12, 15}, 12, 8);
+    const auto cut = ClipShape(inSmall);
+    for (int y = 0; y < 12; ++y)
+        EXPECT_EQ(cut[std::size_t(y)], whole[std::size_t(y + 10)].substr(10, 16)) << y;
+
+    // Only the last row of the target lies in the region.
+    inSmall.SelectRoundRectClip({2, 11}, {9, 30}, 0, 0);
+    EXPECT_EQ(ClipShape(inSmall).back(), "..#######.......");
+    EXPECT_EQ(ClipShape(inSmall).front(), std::string(16, '.'));
 }
 
 TEST(RoundClip, SmallEllipsesGiveAPlainRectangle) {

@@ -5,6 +5,8 @@
 #include "imaging/mainImgTypes.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -84,6 +86,12 @@ inline TRGBPicture Patterned(int w, int h) {
             q[2] = c.r;
         }
     return p;
+}
+
+// The spare bytes after the last row are still zero: nothing was written past the pixels.
+inline bool SpareBytesClear(const TRGBPicture& p) {
+    const auto pixels = std::ptrdiff_t(p.Width) * p.Height * 3;
+    return std::all_of(p.Bits.begin() + pixels, p.Bits.end(), [](auto b) { return b == 0; });
 }
 
 // Records every message box and answers Ok.

@@ -1,0 +1,616 @@
+#!/usr/bin/env python3
+"""Mutation testing for one source folder: plants one fault at a time, rebuilds, runs that
+folder's tests, and reports which faults the tests let through. See README.md."""
+
+from __future__ import annotations
+
+import argparse
+import dataclasses
+import difflib
+import fcntl
+import hashlib
+import io
+import json
+import os
+import queue
+import random
+import shutil
+import signal
+import subprocess
+import sys
+import tarfile
+import threading
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import cxxmutants  # noqa: E402
+
+HERE = Path(__file__).resolve().parent
+ROOT = HERE.parent.parent
+EQUIVALENT_LIST = HERE / "equivalent.txt"
+
+# The test executables that own each folder's behaviour (see tests/*/CMakeLists.txt).
+FOLDER_TARGETS = {
+    "src/game": ["game_tests"],
+    "src/imaging": ["harvesta_imaging_tests"],
+    "src/assets": ["assets_tests"],
+    "src/results": ["results_tests"],
+    "src/app": ["main_tests", "board_tests"],
+    "src/windows": ["windows_tests", "unit1_tests"],
+}
+SOURCE_SUFFIXES = (".cpp", ".h", ".hpp", ".cc")
+
+KILLED, SURVIVED, TIMEOUT, BUILD_FAILED, SAME_BINARY = (
+    "killed", "survived", "timed out", "failed to build", "same binary")
+
+
+def log(*args: object) -> None:
+    print(*args, file=sys.stderr, flush=True)
+
+
+# ---- The list of mutants judged equivalent, kept in the repository.
+
+
+def load_equivalents(path: Path = EQUIVALENT_LIST) -> dict[str, str]:
+    """id -> reason. Lines: `id | file:line | mutation | reason`; `#` starts a comment."""
+    marks: dict[str, str] = {}
+    if not path.exists():
+        return marks
+    for number, raw in enumerate(path.read_text().splitlines(), 1):
+        line = raw.strip()
+        if not line or line.startswith("#"):
+            continue
+        # The mutation may hold " | " itself; the reason may not.
+        parts = [p.strip() for p in line.split(" | ")]
+        if len(parts) < 4 or not parts[0] or not parts[-1]:
+            raise SystemExit(f"{path}:{number}: expected `id | file:line | mutation | reason`")
+        marks[parts[0]] = parts[-1]
+    return marks
+
+
+# ---- Mutants of a folder.
+
+
+class Snapshot:
+    """The files a run works on: the working tree (tracked and new files, not ignored ones),
+    or the tree of a commit given with --at."""
+
+    def __init__(self, rev: str | None = None):
+        self.rev = rev
+        self._files: dict[str, bytes] | None = None
+        if rev:
+            archive = subprocess.run(["git", "archive", "--format=tar", rev], cwd=ROOT,
+                                     check=True, capture_output=True).stdout
+            with tarfile.open(fileobj=io.BytesIO(archive)) as tar:
+                self._files = {m.name: tar.extractfile(m).read() for m in tar.getmembers()
+                               if m.isfile()}
+
+    def paths(self) -> list[str]:
+        if self._files is not None:
+            return sorted(self._files)
+        out = subprocess.run(
+            ["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+            cwd=ROOT, check=True, capture_output=True).stdout
+        return [p for p in out.decode().split("\0") if p and (ROOT / p).is_file()]
+
+    def read(self, rel: str) -> bytes:
+        return self._files[rel] if self._files is not None else (ROOT / rel).read_bytes()
+
+    def text(self, rel: str) -> str:
+        return self.read(rel).decode()
+
+
+def folder_sources(snapshot: Snapshot, folder: str) -> list[str]:
+    return [p for p in snapshot.paths()
+            if p.startswith(folder + "/") and p.endswith(SOURCE_SUFFIXES)]
+
+
+def folder_mutants(snapshot: Snapshot, folder: str) -> list[cxxmutants.Mutant]:
+    mutants = []
+    for rel in folder_sources(snapshot, folder):
+        mutants += cxxmutants.find_mutants(rel, snapshot.text(rel))
+    return mutants
+
+
+def choose(mutants: list[cxxmutants.Mutant], seed: int, limit: int | None):
+    """A deterministic sample, run file by file so that each rebuild touches one file."""
+    chosen = list(mutants)
+    if limit is not None and limit < len(chosen):
+        chosen = random.Random(seed).sample(chosen, limit)
+    return sorted(chosen, key=lambda m: (m.path, m.start, m.id))
+
+
+def diff_of(m: cxxmutants.Mutant, source: str) -> str:
+    before = source.splitlines(keepends=True)
+    after = m.apply(source).splitlines(keepends=True)
+    return "".join(difflib.unified_diff(before, after, f"a/{m.path}", f"b/{m.path}", n=1))
+
+
+# ---- A worker: a private copy of the tree and a build directory of its own.
+
+
+def preset_cache_variables(name: str) -> dict[str, str]:
+    presets = json.loads((ROOT / "CMakePresets.json").read_text())
+    by_name = {p["name"]: p for p in presets["configurePresets"]}
+    if name not in by_name:
+        raise SystemExit(f"no configure preset {name} in CMakePresets.json")
+    merged: dict[str, object] = {}
+    chain = []
+    while name:
+        preset = by_name[name]
+        chain.append(preset)
+        inherits = preset.get("inherits")
+        name = inherits[0] if isinstance(inherits, list) else inherits
+    for preset in reversed(chain):
+        merged.update(preset.get("cacheVariables", {}))
+    return {k: (v["value"] if isinstance(v, dict) else str(v)) for k, v in merged.items()}
+
+
+def file_digest(path: Path) -> str:
+    return hashlib.sha1(path.read_bytes()).hexdigest()
+
+
+class Interrupted(Exception):
+    pass
+
+
+class Worker:
+    def __init__(self, index: int, workdir: Path, targets: list[str], timeout: float | None,
+                 snapshot: Snapshot | None = None, preset: str = "debug"):
+        self.index = index
+        self.snapshot = snapshot or Snapshot()
+        self.preset = preset
+        self.home = workdir / (f"w{index}" if preset == "debug" else f"w{index}-{preset}")
+        self.tree = self.home / "tree"
+        self.build = self.home / "build"
+        self.targets = targets
+        self.timeout = timeout
+        self.executables: list[Path] = []
+        self.baseline: dict[Path, str] = {}
+        self.children: set[subprocess.Popen] = set()
+        self.lock = threading.Lock()
+        self.stopping = False
+
+    # Child processes run in their own process group so that a timeout ends the whole group.
+    def _run(self, cmd: list[str], timeout: float | None, env=None, cwd=None):
+        if self.stopping:
+            raise Interrupted()
+        proc = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, start_new_session=True)
+        with self.lock:
+            self.children.add(proc)
+        try:
+            out, _ = proc.communicate(timeout=timeout)
+            return proc.returncode, out.decode(errors="replace"), False
+        except subprocess.TimeoutExpired:
+            self._kill(proc)
+            out, _ = proc.communicate()
+            return None, out.decode(errors="replace"), True
+        finally:
+            with self.lock:
+                self.children.discard(proc)
+            if self.stopping:
+                raise Interrupted()
+
+    @staticmethod
+    def _kill(proc: subprocess.Popen) -> None:
+        try:
+            os.killpg(proc.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+
+    def stop(self) -> None:
+        self.stopping = True
+        with self.lock:
+            for proc in list(self.children):
+                self._kill(proc)
+
+    def sync(self) -> None:
+        """Makes the private tree equal to the snapshot. Files are written afresh (new
+        modification time), so the build never mistakes an old copy for an up-to-date one."""
+        for rel in self.snapshot.paths():
+            dst = self.tree / rel
+            data = self.snapshot.read(rel)
+            if dst.exists() and dst.read_bytes() == data:
+                continue
+            dst.parent.mkdir(parents=True, exist_ok=True)
+            dst.write_bytes(data)
+
+    def claim(self) -> None:
+        """Two runs must never share a tree or a build directory: the second one stops here."""
+        self.home.mkdir(parents=True, exist_ok=True)
+        self._lock = (self.home / "lock").open("w")
+        try:
+            fcntl.flock(self._lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        except BlockingIOError:
+            raise SystemExit(f"{self.home} is in use by another mutation run") from None
+
+    def prepare(self) -> float:
+        """Syncs, configures, builds and runs the unmutated tests; gives their run time."""
+        self.tree.mkdir(parents=True, exist_ok=True)
+        self.sync()
+        # A mutant that only draws a warning (parentheses, fall-through, an unused variable)
+        # still changes behaviour: the compiler is told last that warnings are not errors.
+        launcher = self.home / "warnings-are-not-errors.sh"
+        launcher.write_text('#!/bin/sh\nexec "$@" -Wno-error\n')
+        launcher.chmod(0o755)
+        if not (self.build / "build.ninja").exists():
+            cmd = ["cmake", "-S", str(self.tree), "-B", str(self.build), "-G", "Ninja"]
+            cmd += [f"-D{k}={v}" for k, v in preset_cache_variables(self.preset).items()]
+            cmd += [f"-DCMAKE_CXX_COMPILER_LAUNCHER={launcher}"]
+            # Tests are listed when ctest runs, not after every link: a mutant build stays short.
+            cmd += ["-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST"]
+            code, out, _ = self._run(cmd, None)
+            if code != 0:
+                raise SystemExit(f"configuring {self.build} failed:\n{out}")
+        code, out, _ = self._build(None)
+        if code != 0:
+            raise SystemExit(f"the unmutated tree does not build:\n{out[-4000:]}")
+        self.executables = []
+        for target in self.targets:
+            found = [p for p in self.build.rglob(target) if p.is_file() and os.access(p, os.X_OK)]
+            if len(found) != 1:
+                raise SystemExit(f"cannot find the test executable {target} in {self.build}")
+            self.executables.append(found[0])
+        self.baseline = {exe: file_digest(exe) for exe in self.executables}
+        started = time.monotonic()
+        result, out = self._test(None)
+        if result != KILLED and result != SURVIVED:
+            raise SystemExit(f"the unmutated tests {result}:\n{out[-4000:]}")
+        if result == KILLED:
+            raise SystemExit(f"the unmutated tests fail:\n{out[-4000:]}")
+        return time.monotonic() - started
+
+    def _build(self, timeout: float | None):
+        return self._run(["ninja", "-C", str(self.build), "-j1", *self.targets], timeout)
+
+    def _test(self, timeout: float | None) -> tuple[str, str]:
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_FAIL_FAST="1",
+                   GTEST_BRIEF="1", ASAN_OPTIONS="detect_leaks=1",
+                   UBSAN_OPTIONS="print_stacktrace=1")
+        for exe in self.executables:
+            code, out, timed_out = self._run([str(exe)], timeout, env=env, cwd=exe.parent)
+            if timed_out:
+                return TIMEOUT, out
+            if code != 0:
+                return KILLED, out
+        return SURVIVED, ""
+
+    def run(self, m: cxxmutants.Mutant, original: str) -> str:
+        path = self.tree / m.path
+        try:
+            path.write_text(m.apply(original))
+            code, _, timed_out = self._build(600)
+            if timed_out or code != 0:
+                return BUILD_FAILED
+            if all(file_digest(exe) == digest for exe, digest in self.baseline.items()):
+                return SAME_BINARY
+            result, _ = self._test(self.timeout)
+            return result
+        finally:
+            # The tree's copy of the file is put back whatever happened.
+            path.write_text(original)
+
+
+# ---- Results: one JSON line per mutant, so an interrupted run continues where it stopped.
+
+
+@dataclasses.dataclass
+class Record:
+    id: str
+    path: str
+    line: int
+    kind: str
+    description: str
+    status: str
+    diff: str
+    seconds: float
+    preset: str = "debug"
+
+
+def read_results(path: Path) -> tuple[dict, dict[str, Record]]:
+    header: dict = {}
+    records: dict[str, Record] = {}
+    if not path.exists():
+        return header, records
+    with path.open() as f:
+        for n, line in enumerate(f):
+            if not line.strip():
+                continue
+            try:
+                data = json.loads(line)
+            except json.JSONDecodeError:
+                continue  # a line cut short by an interrupted write
+            if n == 0 and "header" in data:
+                header = data["header"]
+            elif "id" in data:
+                records[data["id"]] = Record(**data)
+    return header, records
+
+
+def write_results(path: Path, header: dict, records: dict[str, Record]) -> None:
+    tmp = path.with_suffix(".tmp")
+    with tmp.open("w") as f:
+        f.write(json.dumps({"header": header}) + "\n")
+        for r in records.values():
+            f.write(json.dumps(dataclasses.asdict(r)) + "\n")
+    tmp.replace(path)
+
+
+# ---- Report.
+
+
+def report(folder: str, records: list[Record], marks: dict[str, str], all_ids: set[str],
+           show_diffs: bool = True) -> str:
+    by_file: dict[str, list[Record]] = {}
+    for r in records:
+        by_file.setdefault(r.path, []).append(r)
+    lines = [f"# Mutants of {folder}", ""]
+    head = ("| file | mutants | killed | timed out | survived | equivalent | same binary "
+            "| failed to build | killed / behaviour-changing |")
+    lines += [head, "|" + "---|" * 9]
+    totals = dict(n=0, k=0, t=0, s=0, e=0, b=0, f=0)
+
+    def row(name: str, c: dict) -> str:
+        changing = c["k"] + c["t"] + c["s"]
+        share = f"{100 * (c['k'] + c['t']) / changing:.1f}%" if changing else "-"
+        return (f"| {name} | {c['n']} | {c['k']} | {c['t']} | {c['s']} | {c['e']} | {c['b']} "
+                f"| {c['f']} | {c['k'] + c['t']} / {changing} = {share} |")
+
+    survivors: list[Record] = []
+    wrongly_marked: list[Record] = []
+    sanitizer_kills: list[Record] = []
+    for name in sorted(by_file):
+        c = dict(n=0, k=0, t=0, s=0, e=0, b=0, f=0)
+        for r in by_file[name]:
+            c["n"] += 1
+            if r.status == KILLED:
+                c["k"] += 1
+                if r.preset != "debug":
+                    sanitizer_kills.append(r)
+                if r.id in marks:
+                    wrongly_marked.append(r)
+            elif r.status == TIMEOUT:
+                c["t"] += 1
+            elif r.status == SURVIVED:
+                if r.id in marks:
+                    c["e"] += 1
+                else:
+                    c["s"] += 1
+                    survivors.append(r)
+            elif r.status == SAME_BINARY:
+                c["b"] += 1
+            else:
+                c["f"] += 1
+        for key in totals:
+            totals[key] += c[key]
+        lines.append(row(name, c))
+    lines.append(row("**all**", totals))
+    lines += ["", "Equivalent: survivors marked in tools/mutate/equivalent.txt. Same binary: the "
+              "mutant compiled to the very same test executables (code the build leaves out). "
+              "Neither counts as behaviour-changing; timeouts count as killed."]
+    if sanitizer_kills:
+        lines += ["", f"{len(sanitizer_kills)} of the killed survived the debug build and were "
+                  "killed in a sanitizer build (" + ", ".join(
+                      sorted({r.preset for r in sanitizer_kills})) + ")."]
+    if wrongly_marked:
+        lines += ["", "## Marked equivalent but killed (remove the mark)", ""]
+        lines += [f"- `{r.id}` {r.path}:{r.line} {r.description}" for r in wrongly_marked]
+    stale = sorted(i for i in marks if i not in all_ids and _mark_folder(i) == folder)
+    if stale:
+        lines += ["", "## Marks that match no mutant any more", ""]
+        lines += [f"- `{i}`" for i in stale]
+    if survivors:
+        lines += ["", f"## Survivors ({len(survivors)})", ""]
+        for r in sorted(survivors, key=lambda r: (r.path, r.line)):
+            lines.append(f"### `{r.id}` {r.path}:{r.line} {r.kind}: {r.description}")
+            if show_diffs:
+                lines += ["```diff", r.diff.rstrip("\n"), "```"]
+            lines.append("")
+    return "\n".join(lines) + "\n"
+
+
+_MARK_FOLDERS: dict[str, str] = {}
+
+
+def _mark_folder(mark_id: str) -> str:
+    return _MARK_FOLDERS.get(mark_id, "")
+
+
+def _remember_mark_folders(path: Path = EQUIVALENT_LIST) -> None:
+    if not path.exists():
+        return
+    for raw in path.read_text().splitlines():
+        parts = [p.strip() for p in raw.split(" | ")]
+        if len(parts) >= 2 and not raw.lstrip().startswith("#"):
+            where = parts[1].split(":")[0]
+            _MARK_FOLDERS[parts[0]] = str(Path(where).parent)
+
+
+# ---- Command line.
+
+
+def main(argv: list[str] | None = None) -> int:
+    p = argparse.ArgumentParser(description=__doc__)
+    p.add_argument("folder", help="source folder, e.g. src/game (or just game)")
+    p.add_argument("--seed", type=int, default=1, help="seed of the --max sample (default 1)")
+    p.add_argument("--max", type=int, default=None, help="run a sample of this many mutants")
+    p.add_argument("--jobs", type=int, default=2, help="parallel workers, each with its own "
+                   "tree copy and build directory (default 2)")
+    p.add_argument("--timeout", type=float, default=None,
+                   help="seconds per test run (default: 10 + 5 x the unmutated run)")
+    p.add_argument("--results", type=Path, default=None,
+                   help="results file (default build/mutate/<folder>.jsonl); an existing one "
+                   "is continued")
+    p.add_argument("--fresh", action="store_true", help="start the results file anew")
+    p.add_argument("--survivors", action="store_true",
+                   help="run again only the survivors of the results file")
+    p.add_argument("--file", action="append", default=[],
+                   help="only mutants of this file (repeatable)")
+    p.add_argument("--list", action="store_true", help="list the mutants and stop")
+    p.add_argument("--report", action="store_true", help="print the report of the results "
+                   "file and stop")
+    p.add_argument("--targets", nargs="+", default=None, help="test targets instead of the "
+                   "folder's own")
+    p.add_argument("--at", metavar="REV", default=None, help="mutate the sources and run the "
+                   "tests of this commit instead of the working tree (a table from before)")
+    p.add_argument("--preset", default="debug", help="configure preset of the mutant builds "
+                   "(default debug); `--survivors --preset asan` runs the survivors again "
+                   "under the sanitizers, which see leaks and reads out of bounds")
+    p.add_argument("--no-nice", action="store_true", help="do not lower our priority")
+    args = p.parse_args(argv)
+
+    folder = args.folder.rstrip("/")
+    if not folder.startswith("src/"):
+        folder = "src/" + folder
+    if not (ROOT / folder).is_dir():
+        p.error(f"no folder {folder}")
+    targets = args.targets or FOLDER_TARGETS.get(folder)
+    if not targets and not (args.list or args.report):
+        p.error(f"no test targets known for {folder}; pass --targets")
+    if args.jobs < 1:
+        p.error("--jobs must be at least 1")
+
+    # A tree copy and build directory per folder and worker: runs on different folders can go
+    # on side by side, and each keeps its incremental build for the next run.
+    workdir = ROOT / "build" / "mutate" / folder.replace("/", "_")
+    snapshot = Snapshot(args.at)
+    results_path = args.results or workdir / (f"results-{args.at}.jsonl" if args.at
+                                              else "results.jsonl")
+    marks = load_equivalents()
+    _remember_mark_folders()
+
+    mutants = folder_mutants(snapshot, folder)
+    all_ids = {m.id for m in mutants}
+    if args.file:
+        wanted = {str(Path(f)) for f in args.file}
+        mutants = [m for m in mutants if m.path in wanted]
+    chosen = choose(mutants, args.seed, args.max)
+
+    if args.list:
+        for m in chosen:
+            print(f"{m.id} {m.path}:{m.line} {m.kind}: {m.description}"
+                  + ("  [equivalent]" if m.id in marks else ""))
+        log(f"{len(chosen)} of {len(mutants)} mutants")
+        return 0
+
+    header = {"folder": folder, "seed": args.seed, "max": args.max, "files": sorted(args.file),
+              "at": args.at}
+    old_header, records = read_results(results_path)
+    if args.report:
+        # The file as it stands, also mutants of lines edited since: a record of that run.
+        print(report(folder, list(records.values()), marks, all_ids), end="")
+        return 0
+    if args.survivors:
+        again = {r.id for r in records.values() if r.status == SURVIVED and r.id not in marks}
+        chosen = [m for m in mutants if m.id in again]
+        header = old_header or header
+    elif records and not args.fresh:
+        if old_header != header:
+            raise SystemExit(f"{results_path} belongs to another run ({old_header}); "
+                             "use --fresh or --results")
+        chosen = [m for m in chosen if m.id not in records]
+        log(f"continuing {results_path}: {len(records)} done, {len(chosen)} to go")
+    else:
+        records = {}
+
+    if not args.no_nice:
+        os.nice(10)
+    workdir.mkdir(parents=True, exist_ok=True)
+    originals = {rel: snapshot.text(rel) for rel in {m.path for m in chosen}}
+
+    jobs = max(1, min(args.jobs, len(chosen)))
+    workers = [Worker(i, workdir, targets, args.timeout, snapshot, args.preset)
+               for i in range(jobs)]
+    for w in workers:
+        w.claim()
+    # A job started in the background ignores Ctrl-C unless told otherwise; SIGTERM stops the
+    # run the same way, so that the workers put their files back and the results are kept.
+    signal.signal(signal.SIGINT, signal.default_int_handler)
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
+    log(f"{folder}: {len(chosen)} mutants, tests {' '.join(targets)}, {jobs} worker(s)")
+    failures: list[BaseException] = []
+
+    def prepare(w: Worker) -> None:
+        try:
+            seconds = w.prepare()
+            if w.timeout is None:
+                w.timeout = 10 + 5 * seconds
+        except BaseException as e:  # noqa: BLE001 - reported by the main thread
+            failures.append(e)
+
+    def on_every_worker(fn) -> bool:
+        """Runs fn on each worker in its own thread; False when interrupted."""
+        threads = [threading.Thread(target=fn, args=(w,), daemon=True) for w in workers]
+        for t in threads:
+            t.start()
+        try:
+            while any(t.is_alive() for t in threads):
+                for t in threads:
+                    t.join(timeout=0.5)
+        except KeyboardInterrupt:
+            log("interrupted: stopping the workers; the results so far are kept")
+            for w in workers:
+                w.stop()
+            for t in threads:
+                t.join()
+            return False
+        if failures:
+            raise failures[0]
+        return True
+
+    if not on_every_worker(prepare):
+        return 130
+
+    todo: queue.Queue[cxxmutants.Mutant] = queue.Queue()
+    for m in chosen:
+        todo.put(m)
+    write_lock = threading.Lock()
+    done = [0]
+    started = time.monotonic()
+    if not results_path.exists() or args.fresh or not records:
+        write_results(results_path, header, records)
+
+    def work(w: Worker) -> None:
+        while not w.stopping:
+            try:
+                m = todo.get_nowait()
+            except queue.Empty:
+                return
+            t0 = time.monotonic()
+            try:
+                status = w.run(m, originals[m.path])
+            except Interrupted:
+                return
+            except BaseException as e:  # noqa: BLE001
+                failures.append(e)
+                return
+            record = Record(m.id, m.path, m.line, m.kind, m.description, status,
+                            diff_of(m, originals[m.path]), round(time.monotonic() - t0, 1),
+                            args.preset)
+            with write_lock:
+                records[m.id] = record
+                with results_path.open("a") as f:
+                    f.write(json.dumps(dataclasses.asdict(record)) + "\n")
+                done[0] += 1
+                rate = (time.monotonic() - started) / done[0]
+                left = (len(chosen) - done[0]) * rate
+                log(f"[{done[0]}/{len(chosen)}] {status:15} {m.path}:{m.line} {m.description}"
+                    f"  (~{left / 60:.0f} min left)")
+
+    if not on_every_worker(work):
+        return 130
+    # Rewritten once at the end: re-run survivors replace their earlier lines.
+    write_results(results_path, header, records)
+    known = [r for r in records.values() if r.id in all_ids]
+    text = report(folder, known, marks, all_ids)
+    report_path = results_path.with_suffix(".md")
+    report_path.write_text(text)
+    print(text, end="")
+    log(f"report written to {report_path}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
