@@ -30,14 +30,31 @@ HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 EQUIVALENT_LIST = HERE / "equivalent.txt"
 
-# The test executables that own each folder's behaviour (see tests/*/CMakeLists.txt).
+# The test runs that exercise each folder's code (see tests/*/CMakeLists.txt): a test
+# executable, or `name@x11` / `name@wayland` for one that runs on a display server of its own
+# through tests/desktop/with-display.sh, as ctest runs it. The windows of src/results and
+# src/windows share the layered face (src/results/LayeredForm), and the main window drives the
+# best scores window, so their tests reach across folders.
 FOLDER_TARGETS = {
     "src/game": ["game_tests"],
     "src/imaging": ["harvesta_imaging_tests"],
     "src/assets": ["assets_tests"],
-    "src/results": ["results_tests"],
-    "src/app": ["main_tests", "board_tests"],
-    "src/windows": ["windows_tests", "unit1_tests"],
+    "src/results": ["results_tests", "damaged_store_tests", "store_crash_tests",
+                    "windowsystem_tests", "windows_tests", "fonts_tests", "session_tests@x11",
+                    "session_tests@wayland"],
+    "src/app": ["main_tests", "board_tests", "results_tests", "windows_tests",
+                "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
+    "src/windows": ["windows_tests", "unit1_tests", "fonts_tests", "windowsystem_tests",
+                    "session_tests@x11", "session_tests@wayland"],
+    "src/adapters": ["keys_tests", "startup_tests", "windowsystem_tests", "fonts_tests",
+                     "board_tests", "main_tests", "results_tests", "unit1_tests",
+                     "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
+}
+DISPLAYS = ("x11", "wayland")
+# Settings of a test run. The crash test kills a writer at random moments: a few kills from a
+# fixed seed keep a mutant's verdict the same from run to run.
+TARGET_ENVIRONMENT = {
+    "store_crash_tests": {"HARVESTA_KILL_ROUNDS": "8", "HARVESTA_KILL_SEED": "1"},
 }
 SOURCE_SUFFIXES = (".cpp", ".h", ".hpp", ".cc")
 
@@ -155,8 +172,36 @@ class Interrupted(Exception):
     pass
 
 
+@dataclasses.dataclass(frozen=True)
+class TestRun:
+    """One run of a test executable: `name`, or `name@x11` / `name@wayland`."""
+    target: str
+    display: str | None = None
+
+    @staticmethod
+    def parse(spec: str) -> "TestRun":
+        target, _, display = spec.partition("@")
+        if not target or (display and display not in DISPLAYS):
+            raise ValueError(f"bad test run {spec!r}: expected NAME or NAME@x11 or NAME@wayland")
+        return TestRun(target, display or None)
+
+    def command(self, exe: Path, tree: Path) -> list[str]:
+        if not self.display:
+            return [str(exe)]
+        return ["bash", str(tree / "tests" / "desktop" / "with-display.sh"), self.display,
+                str(exe)]
+
+    def environment(self) -> dict[str, str]:
+        return TARGET_ENVIRONMENT.get(self.target, {})
+
+
+def test_runs(specs: list[str], with_display: bool = True) -> list[TestRun]:
+    runs = [TestRun.parse(s) for s in specs]
+    return [r for r in runs if with_display or not r.display]
+
+
 class Worker:
-    def __init__(self, index: int, workdir: Path, targets: list[str], timeout: float | None,
+    def __init__(self, index: int, workdir: Path, runs: list[TestRun], timeout: float | None,
                  snapshot: Snapshot | None = None, preset: str = "debug"):
         self.index = index
         self.snapshot = snapshot or Snapshot()
@@ -164,9 +209,11 @@ class Worker:
         self.home = workdir / (f"w{index}" if preset == "debug" else f"w{index}-{preset}")
         self.tree = self.home / "tree"
         self.build = self.home / "build"
-        self.targets = targets
+        self.runs = runs
+        self.targets = list(dict.fromkeys(r.target for r in runs))
         self.timeout = timeout
         self.executables: list[Path] = []
+        self.found: dict[str, Path] = {}
         self.baseline: dict[Path, str] = {}
         self.children: set[subprocess.Popen] = set()
         self.lock = threading.Lock()
@@ -253,6 +300,7 @@ class Worker:
             if len(found) != 1:
                 raise SystemExit(f"cannot find the test executable {target} in {self.build}")
             self.executables.append(found[0])
+            self.found[target] = found[0]
         self.baseline = {exe: file_digest(exe) for exe in self.executables}
         started = time.monotonic()
         result, out = self._test(None)
@@ -269,8 +317,10 @@ class Worker:
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", GTEST_FAIL_FAST="1",
                    GTEST_BRIEF="1", ASAN_OPTIONS="detect_leaks=1",
                    UBSAN_OPTIONS="print_stacktrace=1")
-        for exe in self.executables:
-            code, out, timed_out = self._run([str(exe)], timeout, env=env, cwd=exe.parent)
+        for run in self.runs:
+            exe = self.found[run.target]
+            code, out, timed_out = self._run(run.command(exe, self.tree), timeout,
+                                             env=dict(env, **run.environment()), cwd=exe.parent)
             if timed_out:
                 return TIMEOUT, out
             if code != 0:
@@ -451,8 +501,11 @@ def main(argv: list[str] | None = None) -> int:
     p.add_argument("--list", action="store_true", help="list the mutants and stop")
     p.add_argument("--report", action="store_true", help="print the report of the results "
                    "file and stop")
-    p.add_argument("--targets", nargs="+", default=None, help="test targets instead of the "
-                   "folder's own")
+    p.add_argument("--targets", nargs="+", default=None, help="test runs instead of the "
+                   "folder's own: NAME, or NAME@x11 / NAME@wayland for a run on a display "
+                   "server of its own")
+    p.add_argument("--no-display", action="store_true", help="leave out the test runs that "
+                   "need a display server (Xvfb, Weston)")
     p.add_argument("--at", metavar="REV", default=None, help="mutate the sources and run the "
                    "tests of this commit instead of the working tree (a table from before)")
     p.add_argument("--preset", default="debug", help="configure preset of the mutant builds "
@@ -471,6 +524,13 @@ def main(argv: list[str] | None = None) -> int:
         p.error(f"no test targets known for {folder}; pass --targets")
     if args.jobs < 1:
         p.error("--jobs must be at least 1")
+    try:
+        runs = test_runs(targets or [], with_display=not args.no_display)
+    except ValueError as e:
+        p.error(str(e))
+    if not runs and not (args.list or args.report):
+        p.error("no test runs left")
+    targets = [r.target + (f"@{r.display}" if r.display else "") for r in runs]
 
     # A tree copy and build directory per folder and worker: runs on different folders can go
     # on side by side, and each keeps its incremental build for the next run.
@@ -521,7 +581,7 @@ def main(argv: list[str] | None = None) -> int:
     originals = {rel: snapshot.text(rel) for rel in {m.path for m in chosen}}
 
     jobs = max(1, min(args.jobs, len(chosen)))
-    workers = [Worker(i, workdir, targets, args.timeout, snapshot, args.preset)
+    workers = [Worker(i, workdir, runs, args.timeout, snapshot, args.preset)
                for i in range(jobs)]
     for w in workers:
         w.claim()

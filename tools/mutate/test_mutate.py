@@ -72,10 +72,24 @@ class FinderTest(unittest.TestCase):
         self.assertEqual(len(set(before)), len(before))
 
 
+class TestRunTest(unittest.TestCase):
+    def test_a_display_run_goes_through_the_display_script_and_is_left_out_on_request(self):
+        runs = mutate.test_runs(["a_tests", "b_tests@wayland"])
+        self.assertEqual(runs, [mutate.TestRun("a_tests"), mutate.TestRun("b_tests", "wayland")])
+        tree, exe = Path("/t"), Path("/b/b_tests")
+        self.assertEqual(runs[0].command(exe, tree), [str(exe)])
+        self.assertEqual(runs[1].command(exe, tree),
+                         ["bash", "/t/tests/desktop/with-display.sh", "wayland", str(exe)])
+        self.assertEqual(mutate.test_runs(["a_tests", "b_tests@x11"], with_display=False),
+                         [mutate.TestRun("a_tests")])
+        with self.assertRaises(ValueError):
+            mutate.TestRun.parse("a_tests@mir")
+
+
 class RestoreTest(unittest.TestCase):
     def test_the_mutated_file_is_put_back_even_when_the_build_is_interrupted(self):
         with tempfile.TemporaryDirectory() as tmp:
-            worker = mutate.Worker(0, Path(tmp), ["t"], 1)
+            worker = mutate.Worker(0, Path(tmp), [mutate.TestRun("t")], 1)
             path = worker.tree / "a.cpp"
             path.parent.mkdir(parents=True)
             original = "int f() {\n    x = 1;\n    return 0;\n}\n"
