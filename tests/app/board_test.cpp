@@ -1,10 +1,10 @@
 // The board composed off screen: tile places at each scale, overlays with white see-through,
 // and repeatable paints. Synthetic pictures stand in for the artwork so every pixel is known.
 
+#include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "assets/ResourceStore.h"
 #include "imaging/TestPictures.h"
-#include "adapters/QtPlatform.h"
 
 #include <QAction>
 #include <QPainter>
@@ -24,8 +24,12 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 using namespace harvesta;
 using test::Rgb;
@@ -110,20 +114,22 @@ class BoardTest : public QObject {
         const TRGBPicture& apple = *form.BoardImages().At(form.BoardImageIndex(0));
         QCOMPARE(QSize(apple.Width, apple.Height), QSize(tile, tile));
 
+        // Every kind drawn with its own picture: kinds 1 to 9 along the bottom row from the
+        // left, tomato at the top left.
         auto& e = form.Engine();
         clearField(e);
-        e.Field[2][17] = fkCherry;  // bottom-left
-        e.Field[10][17] = fkTomato; // bottom-right
-        e.Field[2][2] = fkApple;    // top-left
+        for (int c = 2; c <= 10; ++c)
+            e.Field[c][17] = std::uint8_t(c - 1);
+        e.Field[2][2] = fkTomato;
         paint(form);
         const int p = 16 * cell;
-        QCOMPARE(boardPixel(form, 2 + 3, p - cell + 3), kindColour(fkCherry));
+        for (int c = 2; c <= 10; ++c)
+            QCOMPARE(boardPixel(form, (c - 2) * cell + 2 + 3, p - cell + 3), kindColour(c - 1));
         QCOMPARE(boardPixel(form, 1, p - cell + 3), kWhite);
-        QCOMPARE(boardPixel(form, 8 * cell + 2 + 3, p - cell + 3), kindColour(fkTomato));
-        QCOMPARE(boardPixel(form, 2 + 3, 3), kindColour(fkApple));
+        QCOMPARE(boardPixel(form, 2 + 3, 3), kindColour(fkTomato));
         // A tile is one pixel smaller than its cell: the row between tiles stays white.
         QCOMPARE(boardPixel(form, 2 + 3, p - cell - 1), kWhite);
-        QCOMPARE(boardPixel(form, 2 + tile - 1 - 2, p - 2), kindColour(fkCherry));
+        QCOMPARE(boardPixel(form, 2 + tile - 1 - 2, p - 2), kindColour(1));
     }
 
     void overlaysLetTheFruitShowThroughTheirWhite() {

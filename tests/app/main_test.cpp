@@ -1,9 +1,10 @@
 // The main window driven as a player would: menu items, keys and timer ticks, with the
 // message box and modal windows answered by the test.
 
+#include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "assets/ResourceStore.h"
-#include "adapters/QtPlatform.h"
+#include "results/scores.h"
 
 #include <QAction>
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QtTest>
+#include <cstring>
 
 using namespace harvesta;
 
@@ -41,6 +43,22 @@ void restPieceOnFloor(THarvestaEngine& e) {
             if (e.Piece[i][j]) lowest = std::max(lowest, j);
     e.PosY = 17 - lowest + 1;
     e.PutPiece();
+}
+
+// Buries the falling piece in a stack that leaves no room for the next one; the next tick
+// ends the game. Column 2 stays empty, so no row is full.
+void buryPiece(THarvestaEngine& e) {
+    e.TakePiece();
+    for (int c = 3; c <= 10; ++c)
+        for (int r = 2; r <= 17; ++r)
+            e.Field[c][r] = fkPear;
+    e.PutPiece();
+}
+
+void endTheGame(THarvestaForm& form) {
+    buryPiece(form.Engine());
+    form.harvestaTimerTimer();
+    QCOMPARE(form.GameState(), gsGameOver);
 }
 
 int yieldLabelSum(THarvestaForm& form) {
@@ -228,8 +246,79 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.Engine().PosX, x - 1);
         QTest::keyClick(form.pbMain, Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(form.Engine().PosX, x);
+        const int y = form.Engine().PosY;
+        QTest::keyClick(form.pbMain, Qt::Key_Down);
+        QCOMPARE(form.Engine().PosY, y + 1);
         QTest::keyClick(&form, Qt::Key_P);
         QCOMPARE(form.GameState(), gsPaused);
+    }
+
+    // Each turning key, pressed as a real key, turns the piece exactly as the engine turns it.
+    void turnKeysTurnThePiece_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Up") << int(Qt::Key_Up);
+    }
+    void turnKeysTurnThePiece() {
+        QFETCH(int, key);
+        THarvestaForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        e.TakePiece();
+        e.SetPieceType(1);
+        e.PosY = 6;
+        e.PutPiece();
+        THarvestaEngine turned = e;
+        turned.TakePiece();
+        turned.Rotate();
+        turned.PutPiece();
+        QTest::keyClick(form.menuBar(), Qt::Key(key));
+        QVERIFY(std::memcmp(e.Piece, turned.Piece, sizeof e.Piece) == 0);
+        QVERIFY(std::memcmp(e.Field, turned.Field, sizeof e.Field) == 0);
+        QCOMPARE(e.PosY, 6);
+    }
+
+    // The square is turned by leaving it as it is: a real turn would shift it a column.
+    void theSquareStaysInPlaceWhenTurned() {
+        THarvestaForm form;
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        e.TakePiece();
+        e.SetPieceType(5);
+        e.PosY = 6;
+        e.PutPiece();
+        const THarvestaEngine before = e;
+        form.FormKeyDown(&form, vk::Up);
+        QVERIFY(std::memcmp(e.Field, before.Field, sizeof e.Field) == 0);
+    }
+
+    void functionKeysOpenTheManualAndAskForANewGame() {
+        THarvestaForm form;
+        QDialog manual;
+        form.SetWindows(nullptr, nullptr, nullptr, &manual);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::keyClick(&form, Qt::Key_F4);
+        QCOMPARE(form.GameState(), gsPlaying);
+        QVERIFY(log.requests.empty());
+        QTest::keyClick(form.pbMain, Qt::Key_F1);
+        QCOMPARE(modalShown, std::vector<QDialog*>{&manual});
+        QCOMPARE(form.GameState(), gsPaused);
+        log.answer = platform::MessageAnswer::No;
+        QTest::keyClick(form.menuBar(), Qt::Key_F4);
+        QCOMPARE(log.requests.size(), size_t(1));
+        QCOMPARE(form.GameState(), gsPaused);
+        // A key the game does not know leaves everything as it was.
+        const THarvestaEngine before = form.Engine();
+        QTest::keyClick(&form, Qt::Key_A);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(form.GameState(), gsPaused);
+        QCOMPARE(modalShown.size(), size_t(1));
+        QVERIFY(std::memcmp(form.Engine().Field, before.Field, sizeof before.Field) == 0);
     }
 
     void downArrowNeverLandsButTheTimerDoes() {
@@ -307,6 +396,65 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.harvestaTimer().interval(), 1000);
     }
 
+    // The piece that found no room stays out of the field: the board shows the final stack.
+    void theNewPieceIsNotWrittenIntoTheFieldAtGameOver() {
+        THarvestaForm form;
+        form.OnGameOver() = nullptr;
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        buryPiece(e);
+        const THarvestaEngine before = e;
+        form.harvestaTimerTimer();
+        QCOMPARE(form.GameState(), gsGameOver);
+        THarvestaEngine written = e;
+        written.PutPiece();
+        QVERIFY(std::memcmp(written.Field, before.Field, sizeof before.Field) != 0);
+        QVERIFY(std::memcmp(e.Field, before.Field, sizeof before.Field) == 0);
+    }
+
+    // Five full rows hold kind k k - 1 times: each count differs, so a label showing another
+    // kind's count, or two labels swapped, shows a wrong number.
+    void eachYieldLabelCountsItsOwnFruit() {
+        THarvestaForm form;
+        form.mnuStartGame->trigger();
+        auto& e = form.Engine();
+        e.TakePiece();
+        for (int c = 2; c <= 10; ++c)
+            for (int r = 2; r <= 17; ++r)
+                e.Field[c][r] = 0;
+        int cell = 0;
+        for (int kind = 2; kind <= 10; ++kind)
+            for (int n = 0; n < kind - 1; ++n, ++cell)
+                e.Field[2 + cell % 9][13 + cell / 9] = std::uint8_t(kind);
+        QCOMPARE(cell, 45);
+        e.PutPiece();
+        for (int tick = 0; tick < 20 && form.harvestaTimer().interval() == 1000; ++tick)
+            form.harvestaTimerTimer(); // until the piece lands
+        for (int k = 1; k <= 10; ++k) {
+            QCOMPARE(e.Yield[k], k - 1);
+            QCOMPARE(form.YieldLabel(k)->text(), QString::number(k - 1));
+        }
+    }
+
+    // The yield panel and the best scores window show the same picture of the ten fruits, each
+    // count just right of its fruit: label k stands where the other window's label k stands.
+    void eachYieldLabelStandsBesideItsFruit() {
+        THarvestaForm form;
+        TfrmScores scores(&form);
+        const QPoint scoresPicture(58, 53);
+        for (int k = 1; k <= 10; ++k) {
+            const QPoint here = form.YieldLabel(k)->pos() - form.Image1->pos();
+            const QPoint there = scores.Label(k)->pos() - scoresPicture;
+            QVERIFY2((here - there).manhattanLength() <= 5,
+                     qPrintable(QString("label %1 at (%2, %3) in the picture, not near (%4, %5)")
+                                    .arg(k)
+                                    .arg(here.x())
+                                    .arg(here.y())
+                                    .arg(there.x())
+                                    .arg(there.y())));
+        }
+    }
+
     void f4StartsOrAsksLikeS() {
         THarvestaForm form;
         form.FormKeyDown(&form, 115);
@@ -341,6 +489,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.GameState(), gsPaused);
         form.FormKeyDown(&form, 112);
         QCOMPARE(form.GameState(), gsPlaying);
+
+        // After the end of a game it only opens the manual.
+        form.OnGameOver() = nullptr;
+        endTheGame(form);
+        form.FormKeyDown(&form, 112);
+        QCOMPARE(modalShown.size(), size_t(4));
+        QCOMPARE(form.GameState(), gsGameOver);
+        QVERIFY(!form.harvestaTimer().isActive());
     }
 
     void theManualIsMadeWhenFirstOpenedAndKept() {
