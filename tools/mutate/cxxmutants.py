@@ -378,7 +378,10 @@ def find_mutants(path: str, source: str) -> list[Mutant]:
         short = " ".join(text.split())
         if len(short) > 60:
             short = short[:57] + "..."
-        add(head.start, tokens[last].end, "{}", "statement", f"remove `{short}`")
+        # The removed statement's line breaks stay, so the lines after it keep their numbers
+        # and code the build leaves out still compiles to the same binary.
+        add(head.start, tokens[last].end, "{}" + "\n" * text.count("\n"), "statement",
+            f"remove `{short}`")
 
     _number(mutants, source)
     return mutants

@@ -52,6 +52,11 @@ class FinderTest(unittest.TestCase):
         m = next(m for m in cxxmutants.find_mutants("x.cpp", SAMPLE) if m.kind == "statement")
         self.assertIn("if (a < b) {}", m.apply(SAMPLE))
 
+    def test_a_removed_statement_keeps_its_line_breaks(self):
+        source = "void f() {\n    g(a,\n      b);\n    h();\n}\n"
+        m = next(m for m in cxxmutants.find_mutants("x.cpp", source) if m.kind == "statement")
+        self.assertEqual(m.apply(source), "void f() {\n    {}\n\n    h();\n}\n")
+
     def test_a_lambda_inside_a_statement_leaves_the_statement_whole(self):
         source = "bool f() {\n    g(a, [](char x) { return x; });\n    return h();\n}\n"
         removed = [d for _, d in descriptions(source, "statement")]
