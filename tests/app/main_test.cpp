@@ -554,6 +554,122 @@ class MainWindowTest : public QObject {
         QVERIFY(log.requests.empty());
     }
 
+    // The window as designed: its frame, font, panels, pictures and labels, each at its place.
+    void designedPlacesFacesAndFrame() {
+        THarvestaForm form;
+        form.show();
+        QCOMPARE(form.windowTitle(), QString("Harvesta"));
+        const Qt::WindowFlags flags = form.windowFlags();
+        QVERIFY(flags.testFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint));
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        const auto face = [](const QWidget* w, const char* family, int pixels, bool bold) {
+            return w->font().family() == family && w->font().pixelSize() == pixels &&
+                   w->font().bold() == bold;
+        };
+        QVERIFY(face(&form, "Tahoma", 11, false));
+        QVERIFY(form.pnlHead->isHidden());
+        QCOMPARE(form.pnlHead->height(), 41);
+        QCOMPARE(form.pnlHead->palette().color(QPalette::Window), QColor(194, 205, 149));
+        // The client area is the common panel, edge to edge.
+        QCOMPARE(form.centralWidget()->size(), QSize(814, 848));
+        QCOMPARE(form.pnlCommon->geometry(), QRect(0, 0, 814, 848));
+        QCOMPARE(form.pnlInformation->geometry(), QRect(814 - 2 - 334, 2, 334, 844));
+        QCOMPARE(form.pnlTitle->geometry(), QRect(0, 0, 334, 41));
+        QCOMPARE(form.pnlYield->geometry(), QRect(0, 41, 334, 305));
+        QCOMPARE(form.pnlMiddle->geometry(), QRect(0, 346, 334, 125));
+        QCOMPARE(form.imgLogo->geometry(), QRect(0, 471, 334, 247));
+        QCOMPARE(form.Image1->geometry(), QRect(15, 3, 302, 301));
+        QCOMPARE(form.Image2->size(), QSize(24, 24));
+        auto* title = form.pnlTitle->findChild<QLabel*>("Label12");
+        QVERIFY(title);
+        QCOMPARE(title->text(), QString("YIELD"));
+        QCOMPARE(title->pos(), QPoint(120, 5));
+        QVERIFY(face(title, "Verdana", 27, true));
+        static constexpr int kPlaces[10][2] = {{94, 44},   {94, 88},  {94, 141}, {94, 194},
+                                               {94, 241},  {224, 41}, {224, 92}, {224, 141},
+                                               {224, 188}, {224, 241}};
+        for (int k = 1; k <= 10; ++k) {
+            QLabel* label = form.YieldLabel(k);
+            QCOMPARE(label->objectName(), QString("Label%1").arg(k));
+            QCOMPARE(label->parentWidget(), form.pnlYield);
+            QCOMPARE(label->pos(), QPoint(kPlaces[k - 1][0], kPlaces[k - 1][1]));
+            QVERIFY(face(label, "Tahoma", 13, false));
+        }
+    }
+
+    // What the player sees of the panels: the grey column on the white common panel, and the
+    // yield and logo pictures drawn pixel for pixel where they are opaque and no label stands.
+    void panelsShowTheirColoursAndPictures() {
+        THarvestaForm form;
+        form.show();
+        const QImage shot =
+            form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint column = form.pnlInformation->pos();
+        QCOMPARE(QColor(shot.pixel(column.x() + 5, column.y() + 5)), QColor(227, 227, 227));
+        QCOMPARE(QColor(shot.pixel(813, 1)), QColor(Qt::white));
+        QCOMPARE(QColor(shot.pixel(column.x() - 1, 400)), QColor(Qt::white));
+        for (TImage* image : {form.Image1, form.imgLogo}) {
+            const QImage& picture = image->Picture();
+            QVERIFY(!picture.isNull());
+            const QPoint at = image->mapTo(form.centralWidget(), QPoint(0, 0));
+            int opaque = 0;
+            for (int y = 0; y < picture.height(); y += 7)
+                for (int x = 0; x < picture.width(); x += 7)
+                    if (qAlpha(picture.pixel(x, y)) == 255 &&
+                        form.centralWidget()->childAt(at + QPoint(x, y)) == image) {
+                        ++opaque;
+                        QCOMPARE(shot.pixel(at + QPoint(x, y)) & 0xFFFFFFu,
+                                 picture.pixel(x, y) & 0xFFFFFFu);
+                    }
+            QVERIFY(opaque > 100);
+        }
+    }
+
+    // A picture control reports a click only for a left-button release inside it, and tells
+    // when the pointer enters and leaves; a new picture is shown at once.
+    void pictureControlClicksHoverAndRepaint() {
+        QWidget window;
+        window.resize(100, 100);
+        TImage image(&window);
+        image.setGeometry(10, 10, 24, 24);
+        int clicks = 0, enters = 0, leaves = 0;
+        image.OnClick = [&] { ++clicks; };
+        image.OnMouseEnter = [&] { ++enters; };
+        image.OnMouseLeave = [&] { ++leaves; };
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseClick(&image, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks, 1);
+        QTest::mouseClick(&image, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks, 1);
+        QTest::mousePress(&image, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&image, Qt::LeftButton, {}, QPoint(30, 5));
+        QCOMPARE(clicks, 1);
+        QEvent leave(QEvent::Leave);
+        QEnterEvent enter(QPointF(1, 1), QPointF(11, 11), QPointF(11, 11));
+        QApplication::sendEvent(&image, &enter);
+        QCOMPARE(enters, 1);
+        QApplication::sendEvent(&image, &leave);
+        QCOMPARE(leaves, 1);
+
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++paints;
+                return false;
+            }
+        } counter;
+        QApplication::processEvents();
+        image.installEventFilter(&counter);
+        QImage red(24, 24, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        image.SetPicture(red);
+        QApplication::processEvents();
+        QVERIFY(counter.paints > 0);
+        QCOMPARE(QColor(window.grab().toImage().pixel(15, 15)), QColor(Qt::red));
+    }
+
     void menuHasEightItemsTwoHidden() {
         THarvestaForm form;
         const auto actions = form.menuBar()->actions();
