@@ -54,6 +54,16 @@ bool RewriteReproduces(const QByteArray& original) {
 
 } // namespace
 
+bool RemoveAbandonedLock(const QString& lockPath) {
+    // A game killed just as it took the settings file's lock leaves the lock file empty,
+    // and the writer would wait half a minute (its stale time) with the game frozen. A live
+    // writer fills its lock file the moment it creates it; should one be caught in that
+    // moment, two games write at once, each file whole, and the last one wins, as it
+    // would without the lock.
+    const QFileInfo lock(lockPath);
+    return lock.isFile() && lock.size() == 0 && QFile::remove(lockPath);
+}
+
 TResultsKey::TResultsKey(Mode mode) {
 #ifdef Q_OS_WIN
     settings_ = std::make_unique<QSettings>(
@@ -66,7 +76,7 @@ TResultsKey::TResultsKey(Mode mode) {
     if (mode == Mode::ReadOnly) {
         // Reading never creates anything: a missing file or key path counts as no key. A file
         // with a damaged line still gives the values it holds.
-        settings_->beginGroup(prefix_.chopped(prefix_.isEmpty() ? 0 : 1));
+        settings_->beginGroup(prefix_);
         open_ = settings_->status() != QSettings::AccessError && !settings_->childKeys().isEmpty();
         settings_->endGroup();
     } else {
@@ -119,15 +129,8 @@ bool TResultsKey::KeepAsideIfUnclean() {
 
 bool TResultsKey::WriteAll(const std::array<QString, 10>& values) {
     if (!KeepAsideIfUnclean()) return false;
-    if (settings_->format() == QSettings::IniFormat) {
-        // A game killed just as it took the settings file's lock leaves the lock file empty,
-        // and the writer would wait half a minute (its stale time) with the game frozen. A live
-        // writer fills its lock file the moment it creates it; should one be caught in that
-        // moment, two games write at once, each file whole, and the last one wins, as it
-        // would without the lock.
-        const QFileInfo lock(settings_->fileName() + QStringLiteral(".lock"));
-        if (lock.isFile() && lock.size() == 0) QFile::remove(lock.filePath());
-    }
+    if (settings_->format() == QSettings::IniFormat)
+        RemoveAbandonedLock(settings_->fileName() + QStringLiteral(".lock"));
     for (int k = 1; k <= 10; ++k)
         settings_->setValue(prefix_ + valueName(k), values[k - 1]);
     // The file is replaced as a whole when it is committed: either every value lands or the

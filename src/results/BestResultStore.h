@@ -55,6 +55,10 @@ void LoadBestResult(TfrmScores& scores);
 // it, reloads it into the window and shows the window with the congratulation.
 void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores);
 
+// Removes the lock file that a writer killed in the moment of taking it left empty; a lock
+// file with content (a live writer's) stays. True when one was removed.
+bool RemoveAbandonedLock(const QString& lockPath);
+
 // The text as a signed 32-bit decimal integer, or nullopt.
 std::optional<std::int32_t> ParseCount(const QString& text);
 

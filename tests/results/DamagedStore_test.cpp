@@ -220,6 +220,28 @@ class DamagedStoreTest : public QObject {
         QVERIFY(messages.isEmpty());
     }
 
+    // An empty lock is all a game killed while taking the lock leaves: it goes, and the record
+    // is written at once. A lock with content belongs to a live writer and stays.
+    void anAbandonedLockIsRemovedAndALiveOneKept() {
+        writeAll(iniPath(), kGood);
+        writeAll(iniPath() + ".lock", "");
+        TfrmScores scores(nullptr);
+        CheckBestResult(counts({600}), scores);
+        QCOMPARE(loadedByAFreshWindow(), "600,0,0,0,0,0,0,0,0,0");
+        QVERIFY(!QFile::exists(iniPath() + ".lock"));
+
+        const QString other = config->path() + "/other.lock";
+        writeAll(other, "4242\nhost\nHarvesta\n");
+        QVERIFY(!RemoveAbandonedLock(other));
+        QVERIFY(QFile::exists(other));
+        QVERIFY(QDir().mkpath(config->path() + "/folder.lock"));
+        QVERIFY(!RemoveAbandonedLock(config->path() + "/folder.lock"));
+        QVERIFY(!RemoveAbandonedLock(config->path() + "/missing.lock"));
+        writeAll(other, "");
+        QVERIFY(RemoveAbandonedLock(other));
+        QVERIFY(!QFile::exists(other));
+    }
+
     void aCopyThatCannotBeMadeStopsTheRewriteWithTheWriteError() {
         writeAll(iniPath(), kGood + "[broken\n");
         QVERIFY(QDir().mkpath(backupPath())); // the copy's place is taken by a folder

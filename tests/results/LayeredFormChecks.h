@@ -9,6 +9,9 @@
 
 namespace harvesta::checks {
 
+// The pixels that a corner ellipse of 30 x 30 cuts off each corner of the window's rectangle.
+inline constexpr int kCornerPixels = 46;
+
 // Presses the left button at `from` (in `target`'s coordinates), moves by `by` and releases,
 // through the window system as a user's pointer would; the cursor follows the pointer.
 inline void DragWithThePointer(QWidget* target, QPoint from, QPoint by) {
@@ -64,6 +67,21 @@ inline void OutlineCoversTheShapeEdge(QWidget& window) {
                 qPrintable(QString("the face shows at the edge pixel (%1, %2)").arg(x).arg(y)));
         }
     QVERIFY(edgePixels >= 2 * (w + h) - 8 * 15);
+    // The outline is one pixel wide along the straight edges.
+    for (const QPoint inside :
+         {QPoint(1, h / 2), QPoint(w - 2, h / 2), QPoint(w / 2, 1), QPoint(w / 2, h - 2)})
+        QVERIFY2(
+            face.pixel(inside) != qRgb(0, 0, 0),
+            qPrintable(QString("the outline reaches (%1, %2)").arg(inside.x()).arg(inside.y())));
+    // Each corner is rounded off by a 30 x 30 ellipse: the same count of pixels at all four.
+    const QRegion cut = QRegion(0, 0, w, h) - window.mask();
+    for (const QRect corner : {QRect(0, 0, 15, 15), QRect(w - 15, 0, 15, 15),
+                               QRect(0, h - 15, 15, 15), QRect(w - 15, h - 15, 15, 15)}) {
+        int pixels = 0;
+        for (const QRect& r : cut.intersected(corner))
+            pixels += r.width() * r.height();
+        QCOMPARE(pixels, kCornerPixels);
+    }
 }
 
 } // namespace harvesta::checks

@@ -75,14 +75,14 @@ class WindowSystemTest : public QObject {
             platform::SetMaskCutsWindowOverride(std::nullopt);
             QCOMPARE(scores.testAttribute(Qt::WA_TranslucentBackground), !maskCuts);
             const int w = scores.width(), h = scores.height();
-            for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
-                                        QPoint(w - 1, h - 1)}) {
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
                 QCOMPARE(qAlpha(face.pixel(corner)) == 0, !maskCuts);
                 QVERIFY(!scores.mask().contains(corner));
             }
             // Inside the shape the face is whole: the outline and the panel are opaque.
-            for (const QPoint inside : {QPoint(w / 2, 0), QPoint(0, h / 2), QPoint(w / 2, h / 2),
-                                        QPoint(w - 9, 9)}) {
+            for (const QPoint inside :
+                 {QPoint(w / 2, 0), QPoint(0, h / 2), QPoint(w / 2, h / 2), QPoint(w - 9, 9)}) {
                 QVERIFY(scores.mask().contains(inside));
                 QCOMPARE(qAlpha(face.pixel(inside)), 255);
             }
