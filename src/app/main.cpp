@@ -1,10 +1,10 @@
 #include "app/main.h"
 
-#include "imaging/ImageProcessing.h"
-#include "imaging/SetupFunctions.h"
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
+#include "imaging/ImageProcessing.h"
+#include "imaging/SetupFunctions.h"
 #include "results/BestResultStore.h"
 #include "results/scores.h"
 

@@ -2,10 +2,10 @@
 // The main window: start-up sizes, the menu, the keys, the fall timer, the four game states
 // and the game loop that drives the engine.
 
+#include "adapters/GraphicsTransfer.h"
 #include "game/gameBody.h"
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
-#include "adapters/GraphicsTransfer.h"
 
 #include <QIcon>
 #include <QImage>

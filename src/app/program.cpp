@@ -1,10 +1,10 @@
 // The entry point: builds the application and its windows in their order, then runs the
 // message loop until the main window is closed.
 
-#include "app/main.h"
 #include "adapters/DesignedFonts.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/StartupReport.h"
+#include "app/main.h"
 #include "results/scores.h"
 #include "windows/Help_module.h"
 #include "windows/Unit1.h"

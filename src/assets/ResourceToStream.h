@@ -12,8 +12,8 @@
 namespace harvesta {
 
 // A growable block of bytes with a read/write position: the memory stream that the manual
-// page and the close picture are copied into. Writing at the position overwrites and grows the block; the position
-// may stand past the end, and a write there fills the gap with zeros.
+// page and the close picture are copied into. Writing at the position overwrites and grows the
+// block; the position may stand past the end, and a write there fills the gap with zeros.
 class TMemoryStream {
   public:
     enum class SeekOrigin { Begin, Current, End };

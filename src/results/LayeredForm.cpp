@@ -1,7 +1,7 @@
 #include "results/LayeredForm.h"
 
-#include "imaging/SetupFunctions.h"
 #include "adapters/WindowSystem.h"
+#include "imaging/SetupFunctions.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

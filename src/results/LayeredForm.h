@@ -5,9 +5,9 @@
 // dragging by any free spot, and a 200 ms watchdog that resets the hover state when the
 // pointer leaves without a mouse move reaching the window.
 
+#include "adapters/GraphicsTransfer.h"
 #include "imaging/ImageLib.h"
 #include "imaging/VcGraphics.h"
-#include "adapters/GraphicsTransfer.h"
 
 #include <QDialog>
 #include <QImage>
@@ -116,9 +116,9 @@ class TLayeredForm : public QDialog {
     int tag_ = 0;
     bool shownBefore_ = false;
     std::unique_ptr<TScreenTransfer> screen_;
-    QRegion Shape_;   // the window's mask
-    QRegion Outline_; // the edge pixels of Shape_, black in the composed picture
-    QRegion Corners_; // the window's rectangle outside Shape_
+    QRegion Shape_;                  // the window's mask
+    QRegion Outline_;                // the edge pixels of Shape_, black in the composed picture
+    QRegion Corners_;                // the window's rectangle outside Shape_
     bool seeThroughCorners_ = false; // the shape shows by see-through corners, not by the mask
     TAppCursor cursor_;
 };

@@ -3,9 +3,9 @@
 // user picks, and "Game over!" in the large panel. Reached only through the main window's
 // hidden "Form" item; created once, then shown and hidden.
 
+#include "adapters/GraphicsTransfer.h"
 #include "imaging/SetupFunctions.h"
 #include "imaging/VcGraphics.h"
-#include "adapters/GraphicsTransfer.h"
 
 #include <QColor>
 #include <QDialog>
