@@ -49,7 +49,6 @@ class TLayeredForm : public QDialog {
         const char* pictureName;  // the picture layer
         std::int32_t pictureMode; // dmKey or dmCopy
         QPoint picturePlace;
-        int okBottomMargin; // btnOk stands this far above the bottom edge
     };
 
     TLayeredForm(QWidget* mainWindow, const Face& face);

@@ -10,13 +10,9 @@ namespace harvesta {
 
 namespace {
 
-constexpr TLayeredForm::Face kScoresFace{QSize(418, 491),
-                                         QColor(226, 239, 241),
-                                         MakeBgrColor(0, 0, 255),
-                                         "scoresScreen",
-                                         dmKey,
-                                         QPoint(58, 53),
-                                         25};
+constexpr TLayeredForm::Face kScoresFace{
+    QSize(418, 491), QColor(226, 239, 241), MakeBgrColor(0, 0, 255), "scoresScreen",
+    dmKey,           QPoint(58, 53)};
 
 QFont tahoma(int pixels) {
     QFont font("Tahoma");

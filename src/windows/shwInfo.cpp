@@ -10,13 +10,8 @@ namespace harvesta {
 
 namespace {
 
-constexpr TLayeredForm::Face kAboutFace{QSize(310, 166),
-                                        QColor(122, 211, 239),
-                                        BgrColor{0},
-                                        "iconmain",
-                                        dmCopy,
-                                        QPoint(35, 32 + 10),
-                                        7};
+constexpr TLayeredForm::Face kAboutFace{
+    QSize(310, 166), QColor(122, 211, 239), BgrColor{0}, "iconmain", dmCopy, QPoint(35, 32 + 10)};
 
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkPointedColour(255, 0, 0);

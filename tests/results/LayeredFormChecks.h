@@ -2,6 +2,8 @@
 // Checks that both borderless windows (best scores and about) must pass: pointer work on a
 // label never moves the window, and the outline covers the edge of the window's shape.
 
+#include "imaging/ImageProcessing.h"
+#include "imaging/VcGraphics.h"
 #include "platform/Platform.h"
 #include "results/LayeredForm.h"
 
@@ -82,6 +84,25 @@ inline void OutlineCoversTheShapeEdge(QWidget& window) {
             pixels += r.width() * r.height();
         QCOMPARE(pixels, kCornerPixels);
     }
+}
+
+// The outline blackens the shape's edge pixels and nothing else: every other pixel of the
+// composed face is what the layers alone give.
+inline void OutlineTouchesOnlyTheEdge(TLayeredForm& window) {
+    const int w = window.width(), h = window.height();
+    TGraphicsEx layersOnly(w, h);
+    RenderLayers(layersOnly.Picture, window.Layers());
+    const QRegion shape = window.mask();
+    const auto edge = [&](int x, int y) {
+        return !shape.contains(QPoint(x - 1, y)) || !shape.contains(QPoint(x + 1, y)) ||
+               !shape.contains(QPoint(x, y - 1)) || !shape.contains(QPoint(x, y + 1));
+    };
+    const TRGBPicture& face = window.Picture().Picture;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (shape.contains(QPoint(x, y)) && !edge(x, y))
+                QVERIFY2(PixelAt(face, x + 1, y + 1) == PixelAt(layersOnly.Picture, x + 1, y + 1),
+                         qPrintable(QString("the outline reaches (%1, %2)").arg(x).arg(y)));
 }
 
 } // namespace harvesta::checks

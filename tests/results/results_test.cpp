@@ -248,13 +248,9 @@ class ResultsTest : public QObject {
     // Any borderless face: frameless and modal, in the designed font, with the 200 ms hover
     // watchdog idle, and its size cut down to multiples of four.
     void aBorderlessWindowsFrameFontWatchdogAndSize() {
-        const TLayeredForm::Face face{QSize(419, 495),
-                                      QColor(226, 239, 241),
-                                      MakeBgrColor(0, 0, 255),
-                                      "scoresScreen",
-                                      dmKey,
-                                      QPoint(58, 53),
-                                      25};
+        const TLayeredForm::Face face{
+            QSize(419, 495), QColor(226, 239, 241), MakeBgrColor(0, 0, 255), "scoresScreen",
+            dmKey,           QPoint(58, 53)};
         TLayeredForm form(nullptr, face);
         QCOMPARE(form.size(), QSize(416, 492));
         QVERIFY(form.isModal());
@@ -278,6 +274,27 @@ class ResultsTest : public QObject {
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // The title and the ten counts in their designed places and faces; the counts are opaque
+    // in the window's colour, and the OK button carries its glyph at full size.
+    void designedLabelsFacesAndColour() {
+        TfrmScores scores(nullptr);
+        QCOMPARE(scores.lblTitle->pos(), QPoint(124, 8));
+        QCOMPARE(scores.lblTitle->font().family(), QString("Tahoma"));
+        QCOMPARE(scores.lblTitle->font().pixelSize(), 32);
+        QCOMPARE(scores.btnOk->iconSize(), QSize(81, 76));
+        static constexpr int kPlaces[10][2] = {{137, 97},  {137, 141}, {137, 194}, {137, 247},
+                                               {137, 291}, {267, 94},  {267, 145}, {267, 195},
+                                               {267, 241}, {267, 294}};
+        const QImage face = scores.grab().toImage();
+        for (int k = 1; k <= 10; ++k) {
+            QLabel* label = scores.Label(k);
+            QCOMPARE(label->pos(), QPoint(kPlaces[k - 1][0], kPlaces[k - 1][1]));
+            QCOMPARE(label->font().family(), QString("Tahoma"));
+            QCOMPARE(label->font().pixelSize(), 13);
+            QCOMPARE(QColor(face.pixel(label->pos())), QColor(226, 239, 241));
+        }
+    }
+
     void pressDragOffAndReleaseLeavesTheWindowOpen() {
         TfrmScores scores(nullptr);
         scores.show();
@@ -296,6 +313,13 @@ class ResultsTest : public QObject {
         scores.FormMouseUp(Qt::LeftButton, Qt::NoButton, {300, 200});
         QVERIFY(scores.isVisible());
         QCOMPARE(scores.PressedLayer(), nullptr);
+
+        // Releasing another button while the left one is held clicks nothing.
+        scores.FormMouseDown(Qt::LeftButton, Qt::LeftButton, {390, 20});
+        scores.FormMouseUp(Qt::RightButton, Qt::LeftButton, {390, 20});
+        QVERIFY(scores.isVisible());
+        QCOMPARE(scores.PressedLayer(), close);
+        scores.FormMouseUp(Qt::LeftButton, Qt::NoButton, {300, 200});
 
         // A press and release on it closes the window.
         QTest::mousePress(&scores, Qt::LeftButton, {}, {390, 20});
@@ -350,12 +374,16 @@ class ResultsTest : public QObject {
         TfrmScores scores(nullptr);
         scores.show();
         checks::OutlineCoversTheShapeEdge(scores);
+        checks::OutlineTouchesOnlyTheEdge(scores);
     }
 
     void hoverShowsTheStopPictureAndTheWatchdogResetsIt() {
         TfrmScores scores(nullptr);
         scores.show();
         TLayer* close = scores.CloseButton();
+        // The button's whole square counts, its see-through corner too.
+        scores.FormMouseMove(Qt::NoButton, {382, 11});
+        QCOMPARE(scores.HoverLayer(), close);
         scores.FormMouseMove(Qt::NoButton, {390, 20});
         QCOMPARE(close->State, lsHover);
         QCOMPARE(scores.HoverLayer(), close);
@@ -367,7 +395,18 @@ class ResultsTest : public QObject {
         scores.mainTimerTimer();
         QCOMPARE(close->State, lsHover); // still over it
         cursor = {onButton.x() + 300, onButton.y() + 300};
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++paints;
+                return false;
+            }
+        } counter;
+        QApplication::processEvents();
+        scores.installEventFilter(&counter);
         scores.mainTimerTimer();
+        QApplication::processEvents();
+        QVERIFY(counter.paints > 0); // the normal picture is shown again at once
         QCOMPARE(close->State, lsNormal);
         QCOMPARE(scores.HoverLayer(), nullptr);
         QVERIFY(!scores.mainTimer->isActive());

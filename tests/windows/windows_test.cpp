@@ -83,6 +83,7 @@ class WindowsTest : public QObject {
         TfrmAbout about(nullptr);
         about.show();
         checks::OutlineCoversTheShapeEdge(about);
+        checks::OutlineTouchesOnlyTheEdge(about);
     }
 
     void aboutClosesByEnterEscapeOkAndTheCloseButton() {
