@@ -34,6 +34,49 @@ class WindowsTest : public QObject {
         QVERIFY(std::equal(icon.Row(0), icon.Row(0) + 96, face.Row(42) + 35 * 3));
     }
 
+    // The labels at their designed places, the links and OK with the hand pointer, OK bold and
+    // the default button, the etched line across the window above it.
+    void aboutPlacesFacesAndPointers() {
+        TfrmAbout about(nullptr);
+        const QList<QPair<QLabel*, QPoint>> places = {{about.lblVersion, {92, 32}},
+                                                      {about.Label4, {92, 48}},
+                                                      {about.Label5, {92, 64}},
+                                                      {about.Label6, {92, 80}}};
+        for (const auto& [label, at] : places) {
+            QCOMPARE(label->pos(), at);
+            QCOMPARE(label->font().family(), QString("MS Sans Serif"));
+            QCOMPARE(label->font().pixelSize(), 11);
+            QVERIFY(!label->autoFillBackground());
+        }
+        QCOMPARE(about.Label6->text(), QString("Contact us"));
+        QCOMPARE(about.Label5->Tag, 0);
+        QCOMPARE(about.Label6->Tag, 1);
+        for (QWidget* pointed :
+             {static_cast<QWidget*>(about.Label5), static_cast<QWidget*>(about.Label6),
+              static_cast<QWidget*>(about.btnOk)})
+            QCOMPARE(pointed->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(about.btnOk->font().bold());
+        QVERIFY(about.btnOk->isDefault());
+        QCOMPARE(about.Bevel1->geometry(), QRect(1, 112, 306, 4));
+        QCOMPARE(about.Bevel1->frameShape(), QFrame::HLine);
+        QCOMPARE(about.Bevel1->frameShadow(), QFrame::Sunken);
+    }
+
+    // A link opens on a left-button release inside it only.
+    void aLinkOpensOnALeftReleaseInsideIt() {
+        TfrmAbout about(nullptr);
+        about.show();
+        int opened = 0;
+        platform::ScopedUrlOpener opener([&](const QUrl&) { ++opened; });
+        QTest::mouseClick(about.Label6, Qt::RightButton);
+        QCOMPARE(opened, 0);
+        QTest::mousePress(about.Label6, Qt::LeftButton, {}, {2, 2});
+        QTest::mouseRelease(about.Label6, Qt::LeftButton, {}, {about.Label6->width() + 5, 2});
+        QCOMPARE(opened, 0);
+        QTest::mouseClick(about.Label6, Qt::LeftButton, {}, {2, 2});
+        QCOMPARE(opened, 1);
+    }
+
     void linksTurnRedWhilePointedAtEachOnItsOwn() {
         TfrmAbout about(nullptr);
         const auto colour = [](QLabel* l) { return l->palette().color(QPalette::WindowText); };
