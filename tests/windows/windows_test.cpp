@@ -181,6 +181,48 @@ class WindowsTest : public QObject {
                     .contains(QString::fromUtf8("café")));
     }
 
+    // Every byte of a windows-1252 page reads as the system's own decoder reads it; the five
+    // bytes the set leaves undefined become the replacement character.
+    void everyWindows1252ByteDecodesAsTheSystemDecoderHasIt() {
+        std::string page = "<html><head><meta charset=\"windows-1252\"></head><body>";
+        const std::size_t bodyAt = page.size();
+        for (int b = 1; b < 256; ++b)
+            page += char(b);
+        const QString ours =
+            DecodeHtmlPage({reinterpret_cast<const std::uint8_t*>(page.data()), page.size()})
+                .mid(qsizetype(bodyAt));
+        QCOMPARE(ours.size(), 255);
+        QStringDecoder reference("windows-1252");
+        QVERIFY(reference.isValid());
+        for (int b = 1; b < 256; ++b) {
+            const char byte = char(b);
+            const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+            const QChar expected =
+                undefined ? QChar(0xFFFD) : QString(reference(QByteArrayView(&byte, 1))).front();
+            QVERIFY2(ours[b - 1] == expected, qPrintable(QString("byte %1").arg(b, 2, 16)));
+        }
+    }
+
+    // A window with a title bar and all its buttons, in 8-point Tahoma, centred over the main
+    // window each time it opens.
+    void manualFrameFaceAndPlace() {
+        QWidget main;
+        main.setGeometry(100, 80, 900, 700);
+        ThlpForm manual(&main);
+        const Qt::WindowFlags flags = manual.windowFlags();
+        QVERIFY(flags.testFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+        QCOMPARE(manual.font().family(), QString("Tahoma"));
+        QCOMPARE(manual.font().pointSize(), 8);
+        QVERIFY(!manual.wbHelp->openLinks());
+        manual.show();
+        QCOMPARE(manual.wbHelp->geometry(), manual.rect());
+        const QRect own = manual.frameGeometry();
+        const QPoint off = own.center() - main.frameGeometry().center();
+        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
+                 qPrintable(QString("off centre by (%1, %2)").arg(off.x()).arg(off.y())));
+    }
+
     void escapeClosesTheManualAsKeyDownAndAsCharacter() {
         ThlpForm manual(nullptr);
         manual.show();
