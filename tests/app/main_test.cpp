@@ -589,6 +589,7 @@ class MainWindowTest : public QObject {
         static constexpr int kPlaces[10][2] = {{94, 44},   {94, 88},  {94, 141}, {94, 194},
                                                {94, 241},  {224, 41}, {224, 92}, {224, 141},
                                                {224, 188}, {224, 241}};
+        QCOMPARE(form.pnlYield->findChildren<QLabel*>().size(), 10);
         for (int k = 1; k <= 10; ++k) {
             QLabel* label = form.YieldLabel(k);
             QCOMPARE(label->objectName(), QString("Label%1").arg(k));
