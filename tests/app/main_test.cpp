@@ -4,6 +4,7 @@
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "assets/ResourceStore.h"
+#include "desktop/PaintCounter.h"
 #include "results/scores.h"
 
 #include <QAction>
@@ -654,20 +655,11 @@ class MainWindowTest : public QObject {
         QApplication::sendEvent(&image, &leave);
         QCOMPARE(leaves, 1);
 
-        struct PaintCounter : QObject {
-            int paints = 0;
-            bool eventFilter(QObject*, QEvent* e) override {
-                if (e->type() == QEvent::Paint) ++paints;
-                return false;
-            }
-        } counter;
-        QApplication::processEvents();
-        image.installEventFilter(&counter);
+        checks::PaintCounter counter(image);
         QImage red(24, 24, QImage::Format_ARGB32);
         red.fill(Qt::red);
         image.SetPicture(red);
-        QApplication::processEvents();
-        QVERIFY(counter.paints > 0);
+        QVERIFY(counter.Paints() > 0);
         QCOMPARE(QColor(window.grab().toImage().pixel(15, 15)), QColor(Qt::red));
     }
 

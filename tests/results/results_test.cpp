@@ -1,5 +1,6 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
+#include "../desktop/PaintCounter.h"
 #include "LayeredFormChecks.h"
 #include "ResultTexts.h"
 #include "adapters/QtPlatform.h"
@@ -395,18 +396,9 @@ class ResultsTest : public QObject {
         scores.mainTimerTimer();
         QCOMPARE(close->State, lsHover); // still over it
         cursor = {onButton.x() + 300, onButton.y() + 300};
-        struct PaintCounter : QObject {
-            int paints = 0;
-            bool eventFilter(QObject*, QEvent* e) override {
-                if (e->type() == QEvent::Paint) ++paints;
-                return false;
-            }
-        } counter;
-        QApplication::processEvents();
-        scores.installEventFilter(&counter);
+        checks::PaintCounter counter(scores);
         scores.mainTimerTimer();
-        QApplication::processEvents();
-        QVERIFY(counter.paints > 0); // the normal picture is shown again at once
+        QVERIFY(counter.Paints() > 0); // the normal picture is shown again at once
         QCOMPARE(close->State, lsNormal);
         QCOMPARE(scores.HoverLayer(), nullptr);
         QVERIFY(!scores.mainTimer->isActive());
