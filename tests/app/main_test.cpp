@@ -140,6 +140,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.mnuStartGame->text(), QString("Start game"));
         const auto before = form.Engine().PosY;
         const auto type = form.Engine().PieceType;
+        // The first piece stands in the field, on an otherwise empty board.
+        int filled = 0, pieceCells = 0;
+        for (int c = 2; c <= 10; ++c)
+            for (int r = 2; r <= 17; ++r)
+                filled += form.Engine().Field[c][r] != 0;
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j)
+                pieceCells += form.Engine().Piece[i][j] != 0;
+        QVERIFY(pieceCells >= 3);
+        QCOMPARE(filled, pieceCells);
         form.mnuStartGame->trigger();
         QCOMPARE(form.GameState(), gsPlaying);
         QCOMPARE(form.mnuStartGame->text(), QString("New game"));
@@ -413,8 +423,9 @@ class MainWindowTest : public QObject {
         QVERIFY(std::memcmp(e.Field, before.Field, sizeof before.Field) == 0);
     }
 
-    // Five full rows hold kind k k - 1 times: each count differs, so a label showing another
-    // kind's count, or two labels swapped, shows a wrong number.
+    // Seven full rows hold kind k k times, and kind 10 18 times: each count differs and none is
+    // the labels' first "0", so a label showing another kind's count, two labels swapped or a
+    // label left alone shows a wrong number.
     void eachYieldLabelCountsItsOwnFruit() {
         THarvestaForm form;
         form.mnuStartGame->trigger();
@@ -424,16 +435,17 @@ class MainWindowTest : public QObject {
             for (int r = 2; r <= 17; ++r)
                 e.Field[c][r] = 0;
         int cell = 0;
-        for (int kind = 2; kind <= 10; ++kind)
-            for (int n = 0; n < kind - 1; ++n, ++cell)
-                e.Field[2 + cell % 9][13 + cell / 9] = std::uint8_t(kind);
-        QCOMPARE(cell, 45);
+        for (int kind = 1; kind <= 10; ++kind)
+            for (int n = 0; n < (kind == 10 ? 18 : kind); ++n, ++cell)
+                e.Field[2 + cell % 9][11 + cell / 9] = std::uint8_t(kind);
+        QCOMPARE(cell, 63);
         e.PutPiece();
         for (int tick = 0; tick < 20 && form.harvestaTimer().interval() == 1000; ++tick)
             form.harvestaTimerTimer(); // until the piece lands
         for (int k = 1; k <= 10; ++k) {
-            QCOMPARE(e.Yield[k], k - 1);
-            QCOMPARE(form.YieldLabel(k)->text(), QString::number(k - 1));
+            const int count = k == 10 ? 18 : k;
+            QCOMPARE(e.Yield[k], count);
+            QCOMPARE(form.YieldLabel(k)->text(), QString::number(count));
         }
     }
 
@@ -661,6 +673,52 @@ class MainWindowTest : public QObject {
         image.SetPicture(red);
         QVERIFY(counter.Paints() > 0);
         QCOMPARE(QColor(window.grab().toImage().pixel(15, 15)), QColor(Qt::red));
+    }
+
+    // Each menu item opens its own window, modally; the close picture and Exit close the game.
+    void menuItemsOpenTheirWindowsAndClose() {
+        THarvestaForm form;
+        QDialog fontPreview, about, manual;
+        TfrmScores scores(&form);
+        form.SetWindows(&fontPreview, &about, &scores, &manual);
+        const QList<QPair<QAction*, QDialog*>> items = {{form.mnuForm, &fontPreview},
+                                                        {form.About1, &about},
+                                                        {form.Results1, &scores},
+                                                        {form.mnuManual, &manual}};
+        for (const auto& [item, window] : items) {
+            modalShown.clear();
+            item->trigger();
+            QCOMPARE(modalShown, std::vector<QDialog*>{window});
+        }
+        for (const auto close : {&THarvestaForm::Image2Click, &THarvestaForm::Exit1Click}) {
+            form.show();
+            (form.*close)();
+            QVERIFY(!form.isVisible());
+        }
+    }
+
+    // The fall timer drives the fall; pausing shows its overlay at once; the window opens in
+    // the middle of the desktop.
+    void timerFallsPauseRepaintsAndTheWindowIsCentred() {
+        THarvestaForm form;
+        form.show();
+        const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint off = form.frameGeometry().center() - desk.center();
+        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
+                 qPrintable(QString("off centre by (%1, %2)").arg(off.x()).arg(off.y())));
+        form.mnuStartGame->trigger();
+        const int y = form.Engine().PosY;
+        form.harvestaTimer().setInterval(0); // due at once: the next pass of the event loop
+        for (int pass = 0; pass < 100 && form.Engine().PosY == y; ++pass)
+            QCoreApplication::processEvents();
+        QVERIFY(form.Engine().PosY > y);
+        form.harvestaTimer().stop();
+        form.harvestaTimer().setInterval(1000);
+        form.harvestaTimer().start();
+        checks::PaintCounter counter(*form.pbMain);
+        form.mnuPause->trigger();
+        QCOMPARE(form.GameState(), gsPaused);
+        QVERIFY(counter.Paints() > 0);
     }
 
     void menuHasEightItemsTwoHidden() {
