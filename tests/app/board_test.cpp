@@ -150,7 +150,8 @@ class BoardTest : public QObject {
         form.mnuPause->trigger();
         QCOMPARE(form.GameState(), gsPaused);
         paint(form);
-        QCOMPARE(boardPixel(form, 110, 110), kInk);                // the frame at (100 + 10)
+        QCOMPARE(boardPixel(form, 110, 110), kInk); // the frame at (100 + 10)
+        QCOMPARE(boardPixel(form, 340, 120), kInk); // the pause frame's right edge, 250 wide
         QCOMPARE(boardPixel(form, 120, 103), kindColour(fkLemon)); // white lets it through
         QCOMPARE(boardPixel(form, 300, 150), kWhite);              // background under white
 
@@ -184,10 +185,13 @@ class BoardTest : public QObject {
         THarvestaForm form;
         clearField(form.Engine());
         paint(form);
+        // Every pixel: the walls around the field are never drawn, not even at the last column.
         const TRGBPicture& board = form.BoardPicture().Picture;
-        for (int y = 0; y < board.Height; y += 7)
-            for (int x = 0; x < board.Width; x += 5)
-                QCOMPARE(boardPixel(form, x, y), kWhite);
+        int coloured = 0;
+        for (int y = 0; y < board.Height; ++y)
+            for (int x = 0; x < board.Width; ++x)
+                coloured += !(boardPixel(form, x, y) == kWhite);
+        QCOMPARE(coloured, 0);
     }
 
     void widgetShowsTheComposedBoard() {

@@ -226,6 +226,15 @@ class MainWindowTest : public QObject {
         QVERIFY(form.harvestaTimer().isActive());
     }
 
+    // The codes the key handler knows are the platform's virtual-key codes, which Windows
+    // hands over as they are.
+    void virtualKeyCodesAreThePlatforms() {
+        const int codes[] = {vk::Return, vk::Space, vk::Left, vk::Up, vk::Right,
+                             vk::Down,   vk::P,     vk::S,    vk::F1, vk::F4};
+        const int designed[] = {13, 32, 37, 38, 39, 40, 80, 83, 112, 115};
+        QVERIFY(std::equal(std::begin(codes), std::end(codes), std::begin(designed)));
+    }
+
     void keysMoveAndTurnOnlyWhilePlaying() {
         THarvestaForm form;
         auto& e = form.Engine();
