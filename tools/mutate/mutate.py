@@ -179,10 +179,10 @@ class TestRun:
     display: str | None = None
 
     @staticmethod
-    def parse(spec: str) -> "TestRun":
-        target, _, display = spec.partition("@")
+    def parse(text: str) -> "TestRun":
+        target, _, display = text.partition("@")
         if not target or (display and display not in DISPLAYS):
-            raise ValueError(f"bad test run {spec!r}: expected NAME or NAME@x11 or NAME@wayland")
+            raise ValueError(f"bad test run {text!r}: expected NAME or NAME@x11 or NAME@wayland")
         return TestRun(target, display or None)
 
     def command(self, exe: Path, tree: Path) -> list[str]:
@@ -195,8 +195,8 @@ class TestRun:
         return TARGET_ENVIRONMENT.get(self.target, {})
 
 
-def test_runs(specs: list[str], with_display: bool = True) -> list[TestRun]:
-    runs = [TestRun.parse(s) for s in specs]
+def test_runs(names: list[str], with_display: bool = True) -> list[TestRun]:
+    runs = [TestRun.parse(s) for s in names]
     return [r for r in runs if with_display or not r.display]
 
 
