@@ -33,6 +33,7 @@ class TForm1 : public QDialog {
         // A null picture clears the control.
         void SetPicture(const QImage& picture, QColor ink = Qt::black);
         const QImage& Picture() const { return picture_; }
+        const QImage& Shown() const { return shown_; }
 
       protected:
         void paintEvent(QPaintEvent* event) override;

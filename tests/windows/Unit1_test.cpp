@@ -96,6 +96,36 @@ class Unit1Test : public QObject {
         QCOMPARE(pictureOf(form.pbMain), shot);
     }
 
+    // The panels come from the compositing library alone, so their picture is the same on
+    // every machine: any change of a colour, a place or a corner changes its digest.
+    void panelPictureIsTheDesignedOne() {
+        TForm1 form;
+        pictureOf(form.pbMain);
+        const TRGBPicture& panels = form.PanelPicture();
+        std::uint64_t digest = 14695981039346656037ull; // FNV-1a
+        for (int y = 0; y < panels.Height; ++y)
+            for (const std::uint8_t* p = panels.Row(y); p != panels.Row(y) + 3 * panels.Width; ++p)
+                digest = (digest ^ *p) * 1099511628211ull;
+        QCOMPARE(digest, std::uint64_t(7653609818130591283ull));
+    }
+
+    // A caption picture is ink on white: white turns see-through, ink opaque, and a grey
+    // edge the ink at the coverage its darkest channel shows.
+    void captionInkKeepsItsEdgesSmooth() {
+        QWidget parent;
+        TForm1::TImage image(&parent, 0, 0);
+        QImage picture(3, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(255, 255, 255));
+        picture.setPixel(1, 0, qRgb(128, 128, 128));
+        picture.setPixel(2, 0, qRgb(0, 0, 0));
+        image.SetPicture(picture, QColor(40, 80, 120));
+        const QImage& shown = image.Shown();
+        QCOMPARE(shown.pixel(0, 0), qRgba(0, 0, 0, 0));
+        // Coverage max(127 * 255 / 215, 127 * 255 / 175, 127 * 255 / 135) = 239.
+        QCOMPARE(shown.pixel(1, 0), qRgba(37, 74, 112, 239));
+        QCOMPARE(shown.pixel(2, 0), qRgba(40, 80, 120, 255));
+    }
+
     void captionsAreDrawnOnceAcrossReopenings() {
         TForm1 form;
         QCOMPARE(form.Image1Tag, 0);
