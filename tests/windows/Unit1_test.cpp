@@ -231,6 +231,12 @@ class Unit1Test : public QObject {
         TForm1 form;
         QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(form.size(), QSize(832, 479));
+        // Bold 20-pixel Courier until the first paint writes "Game over!" in its own face.
+        QCOMPARE(form.font().family(), QString("Courier"));
+        QVERIFY(form.font().bold());
+        QCOMPARE(form.font().pixelSize(), 20);
+        QCOMPARE(form.Button1->geometry(), QRect(16, 8, 145, 25));
+        QCOMPARE(form.Button2->geometry(), QRect(472, 6, 161, 25));
 
         form.show();
         const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
