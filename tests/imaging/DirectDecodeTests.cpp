@@ -41,6 +41,11 @@ TEST(DecodeBitmapBlock, ScaledInTheDecodingPassItEqualsDecodeThenScale) {
     EXPECT_TRUE(none.ok());
     EXPECT_EQ(none.picture.Width, 0);
     EXPECT_EQ(none.picture.Bits.size(), kPictureSpareBytes);
+    // So does one that leaves no column of a picture one pixel wide, though rows remain.
+    const BitmapDecodeResult noColumn = DecodeBitmapBlock(MakeBitmapBlock(1, 37, Pattern), 1.2);
+    EXPECT_TRUE(noColumn.ok());
+    EXPECT_EQ(noColumn.picture.Width, 0);
+    EXPECT_EQ(noColumn.picture.Height, 0);
 }
 
 TEST(FillPicture, ColoursEveryPixelAndLeavesTheSpareBytesZero) {
@@ -81,10 +86,11 @@ std::uint32_t opaqueWord(Rgb c) {
 
 TEST(DecodeBitmapBlockToWords, TopRowFirstOpaqueOrClearOnTheBottomLeftColour) {
     // The bottom-left colour appears again inside the picture; a near colour stays opaque.
-    constexpr Rgb kCorner{250, 0, 250};
+    // Every channel of it counts, each in its own byte.
+    constexpr Rgb kCorner{250, 6, 240};
     const auto pixel = [&](int x, int y) -> Rgb {
         if ((x == 0 && y == 3) || (x == 2 && y == 1)) return kCorner;
-        if (x == 3 && y == 0) return {250, 1, 250};
+        if (x == 3 && y == 0) return {250, 7, 240};
         return Pattern(x, y);
     };
     const auto block = test::Compress(MakeBitmapBlock(5, 4, pixel));
