@@ -60,6 +60,12 @@ TEST(FillPicture, ColoursEveryPixelAndLeavesTheSpareBytesZero) {
         for (std::size_t i = 7 * 3 * 3; i < picture->Bits.size(); ++i)
             ASSERT_EQ(picture->Bits[i], 0) << i;
     }
+    // A picture with columns but no rows has nothing to fill, not even its spare bytes.
+    auto rowless = CreatePicture(40, 0, BgrColor{0});
+    ASSERT_TRUE(rowless);
+    FillPicture(*rowless, MakeBgrColor(10, 20, 30));
+    for (const std::uint8_t byte : rowless->Bits)
+        ASSERT_EQ(byte, 0);
 }
 
 // A sink that hands out rows wider than the picture, so a decoder that ignores the stride

@@ -425,6 +425,30 @@ TEST(RoundClip, ARegionPartlyOutsideTheTargetClipsAsInALargerTarget) {
     EXPECT_EQ(ClipShape(inSmall).front(), std::string(16, '.'));
 }
 
+// The span of a row as the borderless windows read it to build their shape: whole rows of the
+// target, the clip's spans inside it, and nothing, whatever the caller held, above or below.
+TEST(RoundClip, VisibleSpanOfEveryRowAndOfRowsPastTheTarget) {
+    TRGBPicture p = test::Filled(16, 12, kBackground);
+    TDeviceContext dc(p);
+    const auto span = [&](int y) {
+        std::int32_t from = 77, to = 99;
+        dc.VisibleSpan(y, from, to);
+        return std::pair{from, to};
+    };
+    EXPECT_EQ(span(0), (std::pair{0, 16}));
+    EXPECT_EQ(span(11), (std::pair{0, 16}));
+    dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 10);
+    EXPECT_EQ(span(1), (std::pair{4, 11}));
+    EXPECT_EQ(span(5), (std::pair{1, 14}));
+    EXPECT_EQ(span(0).second, 0); // above the clip: nothing
+    for (const int outside : {-1, 12, -40, 40}) {
+        EXPECT_EQ(span(outside), (std::pair{0, 0})) << outside;
+        dc.ResetClip();
+        EXPECT_EQ(span(outside), (std::pair{0, 0})) << outside << " without a clip";
+        dc.SelectRoundRectClip({1, 1}, {14, 11}, 10, 10);
+    }
+}
+
 TEST(RoundClip, SmallEllipsesGiveAPlainRectangle) {
     TRGBPicture p = test::Filled(10, 10, kBackground);
     TDeviceContext dc(p);
