@@ -326,6 +326,11 @@ TEST(RoundGradientRect, AViewportOriginMovesTheWholePanelClipIncluded) {
             const Rgb expected = x >= 10 && y >= 5 ? At(plain, x - 10, y - 5) : kBackground;
             ASSERT_EQ(At(moved, x, y), expected) << x << "," << y;
         }
+    // Drawn at (10, 5) without an origin, it is the same panel.
+    TRGBPicture placed = test::Filled(70, 50, kBackground);
+    TDeviceContext direct(placed);
+    RoundGradientRect(direct, 10, 5, 50, 35, 10, 5, kFirst, kSecond);
+    EXPECT_TRUE(placed.Bits == moved.Bits);
 }
 
 // The pixels that drawing through the context reaches, as # on a picture of that size. The
