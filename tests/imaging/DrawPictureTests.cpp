@@ -180,9 +180,15 @@ TEST(DrawPicture, AKeyOutsideZeroTo255MatchesNoPixel) {
         source.KeyR = r;
         source.KeyG = g;
         source.KeyB = b;
-        TRGBPicture target = test::Filled(20, 2, kBackground);
-        DrawPicture(0, 0, source, dmKey, target);
-        EXPECT_EQ(target.Bits, black.Bits) << r << "," << g << "," << b;
+        // Copied whole into a wider target, row by row at its place.
+        TRGBPicture target = test::Filled(26, 4, kBackground);
+        DrawPicture(3, 1, source, dmKey, target);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 26; ++x) {
+                const bool inside = x >= 3 && x < 23 && y >= 1 && y < 3;
+                ASSERT_EQ(At(target, x, y), inside ? (Rgb{0, 0, 0}) : kBackground)
+                    << r << "," << g << "," << b << " at " << x << "," << y;
+            }
     }
 }
 
