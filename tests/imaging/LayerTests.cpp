@@ -117,6 +117,15 @@ TEST(SetLayerState, TheLayerTakesTheSizeOfEachStatesPicture) {
     EXPECT_EQ(button->State, lsPressed);
     EXPECT_EQ(button->Width, 7);
 
+    // A button with a pressed picture of its own shows it, at its size.
+    ScopedTestResource pressed("PRESSED", Solid(5, 4, {7, 8, 9}));
+    TLayer* full = layers.AddButtonLayer(10, 20, "small", "large", "pressed", 3);
+    ASSERT_TRUE(SetLayerState(full, lsPressed, images));
+    EXPECT_NE(full->PressedImage, full->HoverImage);
+    EXPECT_EQ(full->ImageIndex, full->PressedImage);
+    EXPECT_EQ(full->Width, 5);
+    EXPECT_EQ(full->Height, 4);
+
     // A state without a picture keeps the size it had.
     TLayer* bare = layers.AddButtonLayer(0, 0, "small", "", "", 3);
     ASSERT_TRUE(SetLayerState(bare, lsHover, images));
