@@ -131,6 +131,11 @@ TEST(SetLayerState, TheLayerTakesTheSizeOfEachStatesPicture) {
     ASSERT_TRUE(SetLayerState(bare, lsHover, images));
     EXPECT_EQ(bare->ImageIndex, -1);
     EXPECT_EQ(bare->Width, 3);
+    // One without any picture has no size, and nothing hits it.
+    TLayer* none = layers.AddButtonLayer(40, 40, "", "", "", 3);
+    EXPECT_EQ(none->Width, 0);
+    EXPECT_EQ(none->Height, 0);
+    EXPECT_EQ(layers.LayerAt(40, 40, false), nullptr);
     EXPECT_TRUE(recorder.messages.empty());
 }
 
