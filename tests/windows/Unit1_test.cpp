@@ -124,6 +124,8 @@ class Unit1Test : public QObject {
         // Coverage max(127 * 255 / 215, 127 * 255 / 175, 127 * 255 / 135) = 239.
         QCOMPARE(shown.pixel(1, 0), qRgba(37, 74, 112, 239));
         QCOMPARE(shown.pixel(2, 0), qRgba(40, 80, 120, 255));
+        image.SetPicture(QImage());
+        QVERIFY(image.Shown().isNull());
     }
 
     void captionsAreDrawnOnceAcrossReopenings() {
@@ -205,6 +207,24 @@ class Unit1Test : public QObject {
         QCOMPARE(form.font().family(), QString("Comic Suns MS"));
         QCOMPARE(form.font().pointSize(), 36);
         QVERIFY(form.font().bold() && form.font().italic() && !form.font().underline());
+    }
+
+    // A caption wider or taller than its 280 x 105 picture grows the picture: nothing is cut.
+    void aLargeFontGrowsTheCaptionPicture() {
+        TForm1 form;
+        showAndPaint(form);
+        QFont huge("DejaVu Sans");
+        huge.setPixelSize(120);
+        platform::ScopedFontChooser chooser(
+            [&](const QFont&, QWidget*) { return std::optional<QFont>(huge); });
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        const QImage tab = form.Image2->Picture();
+        const QFontMetrics metrics(huge);
+        QVERIFY(tab.width() >= 15 + metrics.horizontalAdvance(QStringLiteral("Скринсшот")) + 2);
+        QVERIFY(tab.height() >= 15 + metrics.height() + 2);
+        QCOMPARE(form.Image2->size(), tab.size());
+        for (const QPoint& p : inkOf(tab))
+            QVERIFY(p.x() < tab.width() - 1 && p.y() < tab.height() - 1);
     }
 
     void cancelledFontDialogChangesNothing() {

@@ -231,6 +231,12 @@ class WindowsTest : public QObject {
         QTest::keyClick(manual.wbHelp, Qt::Key_Escape);
         QVERIFY(!manual.isVisible());
 
+        // Escape as a character alone (Ctrl+[ on many keyboards) closes it too.
+        manual.show();
+        QKeyEvent controlBracket(QEvent::KeyPress, Qt::Key_BracketLeft, Qt::ControlModifier,
+                                 QString(QChar(27)));
+        QApplication::sendEvent(manual.wbHelp, &controlBracket);
+        QVERIFY(!manual.isVisible());
         manual.show();
         manual.FormKeyPress(QChar(27));
         QVERIFY(!manual.isVisible());
