@@ -115,6 +115,14 @@ TEST(DrawPanel, FramesItsRectangleWhereverItLies) {
     };
     EXPECT_EQ(Letters(p, {154, 222, 243}, {89, 89, 89}, {122, 211, 239}), expected);
     EXPECT_TRUE(test::SpareBytesClear(p));
+
+    // A panel wider than tall, with room below it: the room stays untouched.
+    TRGBPicture wide = test::Filled(13, 13, kBackground);
+    SetDrawTarget(wide);
+    DrawPanel(0, 0, 12, 4);
+    for (int y = 5; y < 13; ++y)
+        for (int x = 0; x < 13; ++x)
+            ASSERT_EQ(At(wide, x, y), kBackground) << x << "," << y;
 }
 
 struct PanelColours {
