@@ -209,6 +209,17 @@ class Unit1Test : public QObject {
         QVERIFY(form.font().bold() && form.font().italic() && !form.font().underline());
     }
 
+    // The caption pictures stand at their designed places over the tabs and the large panel.
+    void captionsStandAtTheirPlaces() {
+        TForm1 form;
+        showAndPaint(form);
+        const QList<QPair<QWidget*, QPoint>> places = {
+            {form.Image1, {28, 5}},  {form.Image2, {178, 5}}, {form.Image3, {353, 5}},
+            {form.Image5, {513, 5}}, {form.Image6, {683, 5}}, {form.Image4, {225, 98}}};
+        for (const auto& [image, at] : places)
+            QCOMPARE(image->pos(), at);
+    }
+
     // A caption wider or taller than its 280 x 105 picture grows the picture: nothing is cut.
     void aLargeFontGrowsTheCaptionPicture() {
         TForm1 form;
