@@ -41,11 +41,14 @@ TEST(DecodeBitmapBlock, ScaledInTheDecodingPassItEqualsDecodeThenScale) {
     EXPECT_TRUE(none.ok());
     EXPECT_EQ(none.picture.Width, 0);
     EXPECT_EQ(none.picture.Bits.size(), kPictureSpareBytes);
-    // So does one that leaves no column of a picture one pixel wide, though rows remain.
-    const BitmapDecodeResult noColumn = DecodeBitmapBlock(MakeBitmapBlock(1, 37, Pattern), 1.2);
-    EXPECT_TRUE(noColumn.ok());
-    EXPECT_EQ(noColumn.picture.Width, 0);
-    EXPECT_EQ(noColumn.picture.Height, 0);
+    // So does one that leaves no column of a picture one pixel wide though rows remain, or no
+    // row of one a pixel high.
+    for (const auto& [w, h] : {std::pair{1, 37}, std::pair{37, 1}}) {
+        const BitmapDecodeResult thin = DecodeBitmapBlock(MakeBitmapBlock(w, h, Pattern), 1.2);
+        EXPECT_TRUE(thin.ok());
+        EXPECT_EQ(thin.picture.Width, 0) << w << " x " << h;
+        EXPECT_EQ(thin.picture.Height, 0) << w << " x " << h;
+    }
 }
 
 TEST(FillPicture, ColoursEveryPixelAndLeavesTheSpareBytesZero) {
