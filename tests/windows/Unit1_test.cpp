@@ -226,12 +226,15 @@ class Unit1Test : public QObject {
         showAndPaint(form);
         QFont huge("DejaVu Sans");
         huge.setPixelSize(120);
+        huge.setItalic(true); // slanted letters reach past their advance
         platform::ScopedFontChooser chooser(
             [&](const QFont&, QWidget*) { return std::optional<QFont>(huge); });
         QTest::mouseClick(form.Button1, Qt::LeftButton);
         const QImage tab = form.Image2->Picture();
         const QFontMetrics metrics(huge);
-        QVERIFY(tab.width() >= 15 + metrics.horizontalAdvance(QStringLiteral("Скринсшот")) + 2);
+        const QString text = QStringLiteral("Скринсшот");
+        QVERIFY(tab.width() >= 15 + metrics.horizontalAdvance(text) + 2);
+        QVERIFY(tab.width() >= 15 + metrics.boundingRect(text).right() + 1 + 2);
         QVERIFY(tab.height() >= 15 + metrics.height() + 2);
         QCOMPARE(form.Image2->size(), tab.size());
         for (const QPoint& p : inkOf(tab))
