@@ -283,6 +283,11 @@ class ResultsTest : public QObject {
         QCOMPARE(scores.lblTitle->font().family(), QString("Tahoma"));
         QCOMPARE(scores.lblTitle->font().pixelSize(), 32);
         QCOMPARE(scores.btnOk->iconSize(), QSize(81, 76));
+        // The framed panel fills the window from its top-left corner: its light edge runs
+        // along the row below the outline, its dark edge up the column left of it.
+        const TRGBPicture& composed = scores.Picture().Picture;
+        QCOMPARE(PixelAt(composed, 201, 2), MakeBgrColor(241, 239, 226));
+        QCOMPARE(PixelAt(composed, 416 - 1, 245), MakeBgrColor(89, 89, 89));
         static constexpr int kPlaces[10][2] = {{137, 97},  {137, 141}, {137, 194}, {137, 247},
                                                {137, 291}, {267, 94},  {267, 145}, {267, 195},
                                                {267, 241}, {267, 294}};
