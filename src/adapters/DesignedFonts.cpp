@@ -18,13 +18,28 @@ bool hasOwnFamily(const QString& family) {
     return false;
 }
 
+// What this process registered: the families are its own, not the system's, and the files are
+// not read twice.
+QStringList& ownFamilies() {
+    static QStringList families;
+    return families;
+}
+
+QStringList& registeredFiles() {
+    static QStringList files;
+    return files;
+}
+
 // Registers a file only if it holds the wanted family; anything else (an unreadable file, a
 // different face under a familiar file name) is given back at once.
 bool registerFile(const QString& file, const QString& family) {
     const int id = QFontDatabase::addApplicationFont(file);
     if (id < 0) return false;
-    if (QFontDatabase::applicationFontFamilies(id).contains(family, Qt::CaseInsensitive))
+    if (QFontDatabase::applicationFontFamilies(id).contains(family, Qt::CaseInsensitive)) {
+        registeredFiles() << file;
+        if (!ownFamilies().contains(family, Qt::CaseInsensitive)) ownFamilies() << family;
         return true;
+    }
     QFontDatabase::removeApplicationFont(id);
     return false;
 }
@@ -34,27 +49,44 @@ bool registerFile(const QString& file, const QString& family) {
 const std::vector<FontStandIn>& DesignedFontStandIns() {
     static const QString wine = QStringLiteral("/usr/share/wine/fonts/");
     static const std::vector<FontStandIn> standIns{
-        {"Tahoma", {wine + "tahoma.ttf", wine + "tahomabd.ttf"}, {}},
+        // The main window's menu, title and counts.
+        {"Tahoma", {wine + "tahoma.ttf"}, {}, FontStage::FirstFrame},
+        {"Verdana", {}, "Veranda", FontStage::FirstFrame},
+        // The best scores, about and manual windows.
+        {"Tahoma", {wine + "tahomabd.ttf"}, {}, FontStage::Later},
         // The TrueType file with the 13-pixel bitmap: the .fon files of the same face come
         // out 40% wider under FreeType.
-        {"MS Sans Serif", {wine + "ms_sans_serif.ttf"}, {}},
-        {"Verdana", {}, "Veranda"},
+        {"MS Sans Serif", {wine + "ms_sans_serif.ttf"}, {}, FontStage::Later},
     };
     return standIns;
+}
+
+std::vector<FontStandIn> DesignedFontStandIns(FontStage stage) {
+    std::vector<FontStandIn> some;
+    for (const FontStandIn& standIn : DesignedFontStandIns())
+        if (standIn.stage == stage) some.push_back(standIn);
+    return some;
 }
 
 std::vector<FontResolution> InstallDesignedFonts(const std::vector<FontStandIn>& standIns) {
     std::vector<FontResolution> resolutions;
     for (const FontStandIn& standIn : standIns) {
         FontResolution resolution{standIn.family, FontResolution::Missing};
-        if (hasOwnFamily(standIn.family)) {
+        const bool ours = ownFamilies().contains(standIn.family, Qt::CaseInsensitive);
+        if (!ours && hasOwnFamily(standIn.family)) {
             resolution.outcome = FontResolution::Installed;
         } else {
-            bool registered = false;
-            for (const QString& file : standIn.files)
-                registered = registerFile(file, standIn.family) || registered;
+            bool registered = false, registeredBefore = false;
+            for (const QString& file : standIn.files) {
+                if (registeredFiles().contains(file))
+                    registeredBefore = true;
+                else
+                    registered = registerFile(file, standIn.family) || registered;
+            }
             if (registered) {
                 resolution.outcome = FontResolution::Registered;
+            } else if (registeredBefore) {
+                resolution.outcome = FontResolution::Installed;
             } else if (!standIn.substitute.isEmpty() && hasOwnFamily(standIn.substitute)) {
                 QFont::insertSubstitution(standIn.family, standIn.substitute);
                 resolution.outcome = FontResolution::Substituted;

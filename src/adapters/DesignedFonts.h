@@ -17,11 +17,17 @@
 
 namespace harvesta::platform {
 
+// When a stand-in is needed: registering a file costs a reading of the whole face, so the
+// faces the main window's first frame does not show are registered right after it, before the
+// windows that show them are made.
+enum class FontStage { FirstFrame, Later };
+
 // One face the layouts name and where its stand-in comes from.
 struct FontStandIn {
     QString family;
     QStringList files;  // registered, all of them, when the family is missing
     QString substitute; // or an installed family with the same metrics
+    FontStage stage = FontStage::FirstFrame;
 };
 
 // What became of one face.
@@ -36,13 +42,17 @@ struct FontResolution {
     Outcome outcome = Missing;
 };
 
-// The faces the layouts use, with the Debian locations of their stand-ins.
+// The faces the layouts use, with the Debian locations of their stand-ins: all of them, or
+// those of one stage.
 const std::vector<FontStandIn>& DesignedFontStandIns();
+std::vector<FontStandIn> DesignedFontStandIns(FontStage stage);
 
 // Makes every face of `standIns` resolve to itself or its stand-in. Needs the application
-// object; call it before the first window is built, since labels sized before it keep their
-// sizes. Calling it again changes nothing. A missing or unreadable file is skipped quietly: the
-// platform's fallback is still there.
+// object; call it before the windows that use the faces are built, since labels sized before it
+// keep their sizes. A family this process registered itself still takes further files (the bold
+// face after the regular one); a file registered once is not registered again, so calling it
+// again changes nothing. A missing or unreadable file is skipped quietly: the platform's
+// fallback is still there.
 std::vector<FontResolution>
 InstallDesignedFonts(const std::vector<FontStandIn>& standIns = DesignedFontStandIns());
 

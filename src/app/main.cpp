@@ -47,10 +47,18 @@ int virtualKey(const QKeyEvent& event) {
     }
 }
 
+// The main window's texts are its menu, its title and its counts, all of them plain Latin that
+// every face has: asking the system for fallback faces as well (a sort of every installed
+// font) would only delay the first frame. For the same reason a face that stands in for a
+// missing one (adapters/DesignedFonts.h) is asked for by its own name: asked for the missing
+// name, Qt would search for it in vain and sort every installed font before trying the
+// stand-in.
 QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
+    const QStringList standIns = QFont::substitutes(family);
+    QFont font(standIns.isEmpty() ? family : standIns.first());
     font.setPixelSize(pixels);
     font.setBold(bold);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -166,7 +174,11 @@ void THarvestaForm::BuildLayout() {
         label->setObjectName(QString("Label%1").arg(k));
         label->setFont(pixelFont("Tahoma", 13));
         label->move(kLabelPlaces[k][0], kLabelPlaces[k][1]);
-        label->adjustSize();
+        // The counts start alike: the first one's size is theirs too.
+        if (k == 1)
+            label->adjustSize();
+        else
+            label->resize(yieldLabels_[1]->size());
         yieldLabels_[k] = label;
     }
 

@@ -1,7 +1,9 @@
 // The entry point: builds the application and its windows in their order, then runs the
 // message loop until the main window is closed.
 
+#include "adapters/DeferredIcons.h"
 #include "adapters/DesignedFonts.h"
+#include "adapters/FontWarmUp.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/StartupReport.h"
 #include "app/main.h"
@@ -14,12 +16,17 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    // The font configuration is read while the application connects to the display.
+    harvesta::platform::FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Harvesta");
     QGuiApplication::setDesktopFileName("example.littleorchard.Harvesta");
     QApplication::setWindowIcon(harvesta::ApplicationIcon());
     harvesta::platform::InstallQtServices();
-    harvesta::platform::InstallDesignedFonts();
+    harvesta::platform::InstallDeferredIcons();
+    fontConfiguration.Wait();
+    harvesta::platform::InstallDesignedFonts(
+        harvesta::platform::DesignedFontStandIns(harvesta::platform::FontStage::FirstFrame));
 
     harvesta::THarvestaForm HarvestaForm;
     // The secondary windows are built in their order right after the main window's first
@@ -27,6 +34,8 @@ int main(int argc, char* argv[]) {
     // them sooner; the manual window when it is first opened. They belong to the main window
     // and live as long as it does.
     harvesta::platform::AfterFirstFrame(HarvestaForm.pbMain, [&HarvestaForm] {
+        harvesta::platform::InstallDesignedFonts(
+            harvesta::platform::DesignedFontStandIns(harvesta::platform::FontStage::Later));
         auto* Form1 = new harvesta::TForm1(&HarvestaForm);
         auto* frmAbout = new harvesta::TfrmAbout(&HarvestaForm);
         auto* frmScores = new harvesta::TfrmScores(&HarvestaForm);

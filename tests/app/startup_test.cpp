@@ -1,9 +1,17 @@
 // Start-up work that waits for the first frame: it runs once, after the first paint, and
 // never after an input event has been handled.
 
+#include "adapters/DeferredIcons.h"
+#include "adapters/FontWarmUp.h"
 #include "adapters/StartupReport.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QStringList>
 #include <QWidget>
 #include <QtTest>
@@ -21,12 +29,66 @@ class Surface : public QWidget {
     void keyPressEvent(QKeyEvent*) override { *log << "key"; }
 };
 
+// Whether the process has loaded an image-format plugin, as reading an image file does.
+bool imagePluginsLoaded() {
+    QFile maps("/proc/self/maps");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("imageformats");
+}
+
+QImage pictureOf(const QIcon& icon) {
+    return icon.pixmap(QSize(16, 16)).toImage();
+}
+
 } // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // First, before anything else in this process reads an image.
+    void theMenuBarsOverflowArrowIsReadWhenItIsFirstDrawnAndLooksAsBefore() {
+        if (!QFile::exists("/proc/self/maps")) QSKIP("needs /proc/self/maps");
+        QVERIFY(!imagePluginsLoaded());
+        platform::InstallDeferredIcons();
+        QStyle* style = QApplication::style();
+        platform::InstallDeferredIcons();
+        QCOMPARE(QApplication::style(), style);
+
+        QMainWindow window;
+        window.menuBar()->addAction("Start game");
+        QVERIFY2(!imagePluginsLoaded(), "the menu bar read its arrow's picture when it was made");
+
+        auto* proxy = qobject_cast<QProxyStyle*>(style);
+        QVERIFY(proxy);
+        for (const QStyle::StandardPixmap which :
+             {QStyle::SP_ToolBarHorizontalExtensionButton,
+              QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_DialogOkButton}) {
+            const QIcon deferred = style->standardIcon(which);
+            const QIcon real = proxy->baseStyle()->standardIcon(which);
+            QVERIFY(!real.isNull());
+            QVERIFY(!deferred.isNull());
+            QCOMPARE(deferred.availableSizes(), real.availableSizes());
+            QCOMPARE(deferred.actualSize(QSize(64, 64)), real.actualSize(QSize(64, 64)));
+            QCOMPARE(pictureOf(deferred), pictureOf(real));
+            QCOMPARE(deferred.pixmap(QSize(16, 16), QIcon::Disabled).toImage(),
+                     real.pixmap(QSize(16, 16), QIcon::Disabled).toImage());
+        }
+    }
+
+    void theFontConfigurationIsReadBeforeTheFontDatabaseIsAsked() {
+        {
+            platform::FontConfigurationWarmUp unwaited; // joined when it goes
+        }
+        platform::FontConfigurationWarmUp warmUp;
+#if defined(Q_OS_LINUX)
+        // Qt reads the fonts through fontconfig here, so the library is loaded.
+        QVERIFY(warmUp.Started());
+#endif
+        warmUp.Wait();
+        warmUp.Wait();
+        QVERIFY(!QFontDatabase::families().isEmpty());
+    }
+
     void theWorkRunsOnceWhenTheLoopIsBackFromTheFirstPaint() {
         QStringList log;
         Surface surface;

@@ -28,6 +28,13 @@ QString resolvedFamily(const QString& family, int pixels = 13) {
     return QFontInfo(font).family();
 }
 
+QFont boldTahoma() {
+    QFont bold("Tahoma");
+    bold.setPixelSize(13);
+    bold.setBold(true);
+    return bold;
+}
+
 FontResolution::Outcome installOne(const FontStandIn& standIn) {
     return platform::InstallDesignedFonts({standIn}).front().outcome;
 }
@@ -47,7 +54,25 @@ class FontsTest : public QObject {
         if (!QFontDatabase::families().contains("Veranda") &&
             !QFontDatabase::families().contains("Verdana"))
             QFAIL("no Verdana-metric face: install fonts-arkpandora");
-        platform::InstallDesignedFonts();
+        // As the game does: the main window's faces first, the others after its first frame.
+        const auto outcomes = [](platform::FontStage stage) {
+            QStringList list;
+            for (const FontResolution& r :
+                 platform::InstallDesignedFonts(platform::DesignedFontStandIns(stage)))
+                list << QString("%1 %2").arg(r.family).arg(r.outcome);
+            return list;
+        };
+        if (QFontDatabase::families().contains("Tahoma")) { // nothing to register
+            platform::InstallDesignedFonts();
+            return;
+        }
+        QCOMPARE(outcomes(platform::FontStage::FirstFrame),
+                 QStringList({"Tahoma 1", "Verdana 2"})); // registered, substituted
+        QCOMPARE(QFontInfo(boldTahoma()).styleName(), QString("Regular"));
+        QVERIFY(!QFontDatabase::families().contains("MS Sans Serif"));
+        // The bold face joins the family registered before it.
+        QCOMPARE(outcomes(platform::FontStage::Later),
+                 QStringList({"Tahoma 1", "MS Sans Serif 1"}));
     }
 
     void everyDesignedFaceResolvesToItselfOrItsStandIn() {
@@ -55,10 +80,7 @@ class FontsTest : public QObject {
         QCOMPARE(resolvedFamily("MS Sans Serif", 11), QString("MS Sans Serif"));
         QVERIFY(QStringList({"Verdana", "Veranda"}).contains(resolvedFamily("Verdana", 27)));
         // Bold Tahoma is a face of its own, wider than the regular one made heavier.
-        QFont bold("Tahoma");
-        bold.setPixelSize(13);
-        bold.setBold(true);
-        QCOMPARE(QFontInfo(bold).styleName(), QString("Bold"));
+        QCOMPARE(QFontInfo(boldTahoma()).styleName(), QString("Bold"));
     }
 
     void labelsKeepTheirDesignedWidths() {
@@ -72,6 +94,20 @@ class FontsTest : public QObject {
                  qPrintable(QString::number(about.lblVersion->width())));
         QVERIFY(std::abs(about.Label6->width() - 51) <= 1);
         QCOMPARE(about.lblVersion->height(), 13);
+    }
+
+    // Asked for by the missing name, the title would cost a search of every installed font
+    // before the stand-in is tried.
+    void theMainWindowAsksForAStandInByItsOwnName() {
+        THarvestaForm form;
+        auto* title = form.pnlTitle->findChild<QLabel*>("Label12");
+        QVERIFY(title);
+        const auto asked = [](const QWidget* w, const QString& family, int pixels) {
+            return w->font().family().compare(resolvedFamily(family, pixels),
+                                              Qt::CaseInsensitive) == 0;
+        };
+        QVERIFY(asked(title, "Verdana", 27));
+        QVERIFY(asked(&form, "Tahoma", 11));
     }
 
     void theRecordTitleStaysLeftOfTheCloseButton() {
