@@ -1,5 +1,7 @@
 #include "adapters/FontWarmUp.h"
 
+#include <system_error>
+
 #if !defined(_WIN32)
 #include <dlfcn.h>
 #endif
@@ -18,12 +20,26 @@ FontConfigurationWarmUp::FontConfigurationWarmUp() {
         dlclose(library);
         return;
     }
-    started_ = true;
-    thread_ = std::thread([library, init] {
+    start([library, init] {
         init();
         dlclose(library);
     });
+    if (!started_) dlclose(library);
 #endif
+}
+
+FontConfigurationWarmUp::FontConfigurationWarmUp(std::function<void()> read) {
+    start(std::move(read));
+}
+
+// Without a thread to spare the font database reads the configuration itself, as it would
+// have done anyway.
+void FontConfigurationWarmUp::start(std::function<void()> read) {
+    try {
+        thread_ = std::thread(std::move(read));
+        started_ = true;
+    } catch (const std::system_error&) {
+    }
 }
 
 FontConfigurationWarmUp::~FontConfigurationWarmUp() {

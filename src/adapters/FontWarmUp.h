@@ -6,6 +6,7 @@
 // application object connects to the display; the font database then finds it done. Where the
 // fonts come from elsewhere (Windows, macOS, a Qt without fontconfig) there is nothing to do.
 
+#include <functional>
 #include <thread>
 
 namespace harvesta::platform {
@@ -14,6 +15,8 @@ class FontConfigurationWarmUp {
   public:
     // Starts reading the configuration when the process has the fontconfig library loaded.
     FontConfigurationWarmUp();
+    // Runs `read` on the thread instead.
+    explicit FontConfigurationWarmUp(std::function<void()> read);
     ~FontConfigurationWarmUp();
     FontConfigurationWarmUp(const FontConfigurationWarmUp&) = delete;
     FontConfigurationWarmUp& operator=(const FontConfigurationWarmUp&) = delete;
@@ -26,6 +29,8 @@ class FontConfigurationWarmUp {
     bool Started() const { return started_; }
 
   private:
+    void start(std::function<void()> read);
+
     std::thread thread_;
     bool started_ = false;
 };

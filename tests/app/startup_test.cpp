@@ -11,8 +11,10 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStringList>
+#include <QStyleOption>
 #include <QWidget>
 #include <QtTest>
 
@@ -56,10 +58,25 @@ class StartupTest : public QObject {
 
         QMainWindow window;
         window.menuBar()->addAction("Start game");
-        QVERIFY2(!imagePluginsLoaded(), "the menu bar read its arrow's picture when it was made");
+        // A tool bar's arrow is asked for the same way, and a right-to-left one too.
+        const QIcon vertical = style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const QIcon rightToLeft = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QVERIFY2(!imagePluginsLoaded(), "an overflow arrow was read when it was asked for");
 
         auto* proxy = qobject_cast<QProxyStyle*>(style);
         QVERIFY(proxy);
+        QStyleOption option;
+        option.direction = Qt::RightToLeft;
+        const QIcon realRightToLeft =
+            proxy->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option);
+        QCOMPARE(pictureOf(rightToLeft), pictureOf(realRightToLeft));
+        QVERIFY(pictureOf(rightToLeft) != pictureOf(proxy->baseStyle()->standardIcon(
+                                              QStyle::SP_ToolBarHorizontalExtensionButton)));
+        QCOMPARE(pictureOf(vertical), pictureOf(proxy->baseStyle()->standardIcon(
+                                          QStyle::SP_ToolBarVerticalExtensionButton)));
+
         for (const QStyle::StandardPixmap which :
              {QStyle::SP_ToolBarHorizontalExtensionButton,
               QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_DialogOkButton}) {
@@ -72,10 +89,32 @@ class StartupTest : public QObject {
             QCOMPARE(pictureOf(deferred), pictureOf(real));
             QCOMPARE(deferred.pixmap(QSize(16, 16), QIcon::Disabled).toImage(),
                      real.pixmap(QSize(16, 16), QIcon::Disabled).toImage());
+            // Drawn by a painter, as a tool button draws it.
+            QImage blank(20, 20, QImage::Format_ARGB32_Premultiplied);
+            blank.fill(Qt::transparent);
+            QImage drawn = blank, expected = blank;
+            {
+                QPainter painter(&drawn);
+                deferred.paint(&painter, QRect(2, 2, 16, 16));
+            }
+            {
+                QPainter painter(&expected);
+                real.paint(&painter, QRect(2, 2, 16, 16));
+            }
+            QCOMPARE(drawn, expected);
+            QVERIFY(drawn != blank);
         }
     }
 
     void theFontConfigurationIsReadBeforeTheFontDatabaseIsAsked() {
+        std::thread::id reader;
+        {
+            platform::FontConfigurationWarmUp warmUp([&] { reader = std::this_thread::get_id(); });
+            QVERIFY(warmUp.Started());
+            warmUp.Wait();
+            QVERIFY(reader != std::thread::id());
+            QVERIFY(reader != std::this_thread::get_id());
+        }
         {
             platform::FontConfigurationWarmUp unwaited; // joined when it goes
         }
