@@ -3,7 +3,7 @@
 // borderless layered face. It never reads or writes the stored result itself; the store fills
 // its count labels and sets its title.
 
-#include "results/LayeredForm.h"
+#include "layered/LayeredForm.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 // The about window: the game's icon, its version, the maker's name and two links, on the same
 // borderless layered face as the best scores window.
 
-#include "results/LayeredForm.h"
+#include "layered/LayeredForm.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
 #include "../desktop/PaintCounter.h"
-#include "LayeredFormChecks.h"
+#include "../layered/LayeredFormChecks.h"
 #include "ResultTexts.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"

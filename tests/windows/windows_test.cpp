@@ -1,6 +1,6 @@
 // The about, manual and font preview windows, driven with real events.
 
-#include "../results/LayeredFormChecks.h"
+#include "../layered/LayeredFormChecks.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "assets/ResourceStore.h"

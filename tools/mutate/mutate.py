@@ -33,12 +33,14 @@ EQUIVALENT_LIST = HERE / "equivalent.txt"
 # The test runs that exercise each folder's code (see tests/*/CMakeLists.txt): a test
 # executable, or `name@x11` / `name@wayland` for one that runs on a display server of its own
 # through tests/desktop/with-display.sh, as ctest runs it. The windows of src/results and
-# src/windows share the layered face (src/results/LayeredForm), and the main window drives the
+# src/windows are built on the borderless window of src/layered, and the main window drives the
 # best scores window, so their tests reach across folders.
 FOLDER_TARGETS = {
     "src/game": ["game_tests"],
     "src/imaging": ["harvesta_imaging_tests"],
     "src/assets": ["assets_tests"],
+    "src/layered": ["windowsystem_tests", "results_tests", "windows_tests", "fonts_tests",
+                    "session_tests@x11", "session_tests@wayland"],
     "src/results": ["results_tests", "damaged_store_tests", "store_crash_tests",
                     "windowsystem_tests", "windows_tests", "fonts_tests", "session_tests@x11",
                     "session_tests@wayland"],

@@ -5,7 +5,7 @@
 #include "imaging/ImageProcessing.h"
 #include "imaging/VcGraphics.h"
 #include "platform/Platform.h"
-#include "results/LayeredForm.h"
+#include "layered/LayeredForm.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "results/LayeredForm.h"
+#include "layered/LayeredForm.h"
 
 #include "adapters/WindowSystem.h"
 #include "imaging/SetupFunctions.h"
