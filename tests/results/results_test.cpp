@@ -246,35 +246,6 @@ class ResultsTest : public QObject {
         QCOMPARE(scores.Layers().LayerAt(416, 10, false), nullptr);
     }
 
-    // Any borderless face: frameless and modal, in the designed font, with the 200 ms hover
-    // watchdog idle, and its size cut down to multiples of four.
-    void aBorderlessWindowsFrameFontWatchdogAndSize() {
-        const TLayeredForm::Face face{
-            QSize(419, 495), QColor(226, 239, 241), MakeBgrColor(0, 0, 255), "scoresScreen",
-            dmKey,           QPoint(58, 53)};
-        TLayeredForm form(nullptr, face);
-        QCOMPARE(form.size(), QSize(416, 492));
-        QVERIFY(form.isModal());
-        QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(form.font().family(), QString("MS Sans Serif"));
-        QCOMPARE(form.font().pixelSize(), 11);
-        QCOMPARE(form.mainTimer->interval(), 200);
-        QVERIFY(!form.mainTimer->isActive());
-    }
-
-    // The pointer shape is the application's override: set, changed, and given back once.
-    void cursorOverrideIsSetChangedAndRestoredOnce() {
-        TAppCursor cursor;
-        cursor.Set(Qt::PointingHandCursor);
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
-        cursor.Set(Qt::WaitCursor);
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        cursor.Set(Qt::ArrowCursor);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        cursor.Set(Qt::ArrowCursor);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-    }
-
     // The title and the ten counts in their designed places and faces; the counts are opaque
     // in the window's colour, and the OK button carries its glyph at full size.
     void designedLabelsFacesAndColour() {

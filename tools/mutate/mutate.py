@@ -39,7 +39,7 @@ FOLDER_TARGETS = {
     "src/game": ["game_tests"],
     "src/imaging": ["harvesta_imaging_tests"],
     "src/assets": ["assets_tests"],
-    "src/layered": ["windowsystem_tests", "results_tests", "windows_tests", "fonts_tests",
+    "src/layered": ["layered_tests", "windowsystem_tests", "results_tests", "windows_tests", "fonts_tests",
                     "session_tests@x11", "session_tests@wayland"],
     "src/results": ["results_tests", "damaged_store_tests", "store_crash_tests",
                     "windowsystem_tests", "windows_tests", "fonts_tests", "session_tests@x11",
