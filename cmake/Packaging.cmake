@@ -46,6 +46,16 @@ else()
 endif()
 
 install(FILES ${harvesta_packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harvesta)
+# Debian wants the package's history beside its copyright, compressed like the man page. Its
+# newest entry names the version being packaged (checked below, with the package's version).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${harvesta_packaging}/changelog)
+if(HARVESTA_GZIP)
+  execute_process(COMMAND ${HARVESTA_GZIP} -9 -n -c ${harvesta_packaging}/changelog
+                  OUTPUT_FILE ${harvesta_generated}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${harvesta_generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harvesta)
+else()
+  install(FILES ${harvesta_packaging}/changelog DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harvesta)
+endif()
 
 # The launcher and the metadata are checked by the validators software centres use, where
 # they are installed (Debian's desktop-file-utils and appstream).
@@ -79,16 +89,24 @@ set(CPACK_PACKAGE_VENDOR "Little Orchard Studio")
 set(CPACK_PACKAGE_CONTACT "Little Orchard Studio <games@littleorchard.example>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling fruit boxes game for young children")
+# The lines of the long description stay within 80 columns once dpkg indents them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pieces of three or four fruit boxes fall into a field nine boxes wide and sixteen high;
-move and turn them so that they fill whole rows. Every full row goes to the fruit
-factory, and each box in it adds one to the count of its fruit. The best result is kept
-for each user.")
+    "Pieces of three or four fruit boxes fall into a field nine boxes wide and
+sixteen high; move and turn them so that they fill whole rows. Every full row
+goes to the fruit factory, and each box in it adds one to the count of its
+fruit. The best result is kept for each user.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # harvesta_<version>-<release>_<arch>.deb
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+# A native package: the studio is both the program's author and its packager, so the version
+# carries no Debian revision and the history is the program's own changelog.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # harvesta_<version>_<arch>.deb
+file(STRINGS ${harvesta_packaging}/changelog harvesta_changelog_top LIMIT_COUNT 1)
+string(REPLACE "." "\\." harvesta_version_pattern "${PROJECT_VERSION}")
+if(NOT harvesta_changelog_top MATCHES "^harvesta \\(${harvesta_version_pattern}\\) ")
+  message(FATAL_ERROR "packaging/changelog: the newest entry is not for version "
+                      "${PROJECT_VERSION}: ${harvesta_changelog_top}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")

@@ -22,6 +22,8 @@ if [[ "${HARVESTA_WANT_FUZZ:-0}" == 1 ]]; then packages+=(clang libclang-rt-14-d
 if [[ "${HARVESTA_WANT_WINDOWS:-0}" == 1 ]]; then
     packages+=(g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 clang)
 fi
+# Debian's package checker, which scripts/package.sh runs on the package it builds.
+if [[ "${HARVESTA_WANT_PACKAGE:-0}" == 1 ]]; then packages+=(lintian); fi
 # The mutation tester (tools/mutate), run by hand.
 if [[ "${HARVESTA_WANT_MUTATE:-0}" == 1 ]]; then packages+=(python3 git); fi
 

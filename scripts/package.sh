@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game with the release preset (without tests and
-# benchmarks) and wraps it into a Debian package; prints the package's path.
+# benchmarks), wraps it into a Debian package and checks it with lintian, which must find no
+# error and no warning; prints the package's path.
 #
 #   bash scripts/package.sh            the .deb in build/package/
 #   sudo apt-get install ./build/package/harvesta_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+HARVESTA_WANT_PACKAGE=1 bash scripts/deps.sh
 build=build/package
 cmake --preset release -B "$build" -DHARVESTA_BUILD_TESTS=OFF -DHARVESTA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target harvesta
@@ -23,5 +24,11 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate-tree --no-net "$stage" >/dev/null
+fi
+# Debian's own checks of the package: any error or warning fails the script.
+if ! lintian --fail-on error,warning "$deb" >"$build/lintian.log" 2>&1; then
+    cat "$build/lintian.log" >&2
+    echo "lintian found faults in $deb" >&2
+    exit 1
 fi
 realpath "$deb"
