@@ -181,6 +181,25 @@ class WindowsTest : public QObject {
                     .contains(QString::fromUtf8("café")));
     }
 
+    // Browsers read a page declared in any of these sets, or in none, as windows-1252: the
+    // manual's curly quotes and euro sign show as such, not as control characters.
+    void aPageInALatinSetShowsItsQuotesAsBrowsersDo_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::newRow("no declaration") << QByteArray("<html><head></head>");
+        for (const char* label :
+             {"windows-1252", "cp1252", "iso-8859-1", "latin1", "us-ascii", "ISO-8859-1"})
+            QTest::newRow(label) << "<html><head><meta charset=\"" + QByteArray(label) +
+                                        "\"></head>";
+    }
+    void aPageInALatinSetShowsItsQuotesAsBrowsersDo() {
+        QFETCH(QByteArray, head);
+        const QByteArray page = head + "<body>\x93quoted\x94 \x80 caf\xe9</body></html>";
+        const QString text =
+            DecodeHtmlPage({reinterpret_cast<const std::uint8_t*>(page.data()),
+                            std::size_t(page.size())});
+        QVERIFY2(text.contains(QString::fromUtf8("“quoted” € café")), qPrintable(text));
+    }
+
     // Every byte of a windows-1252 page reads as the system's own decoder reads it; the five
     // bytes the set leaves undefined become the replacement character.
     void everyWindows1252ByteDecodesAsTheSystemDecoderHasIt() {

@@ -77,6 +77,11 @@ class Mutant:
     description: str
     line: int = 0
     id: str = ""
+    line_text: str = ""  # the mutated line, stripped of its indentation
+
+    @property
+    def original(self) -> str:
+        return self.description.split("`")[1] if self.description.count("`") >= 2 else ""
 
     def apply(self, source: str) -> str:
         return source[: self.start] + self.replacement + source[self.end :]
@@ -424,6 +429,7 @@ def _number(mutants: list[Mutant], source: str) -> None:
         text = source[line_starts[line - 1] : line_end if line_end != -1 else len(source)]
         column = m.start - line_starts[line - 1]
         key = (text.strip(), m.kind, m.description, m.replacement, column - (len(text) - len(text.lstrip())))
+        m.line_text = text.strip()
         n = seen.get(key, 0)
         seen[key] = n + 1
         digest = hashlib.sha1(repr((m.path,) + key + (n,)).encode()).hexdigest()

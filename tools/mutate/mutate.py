@@ -29,6 +29,7 @@ import cxxmutants  # noqa: E402
 HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 EQUIVALENT_LIST = HERE / "equivalent.txt"
+DESIGNED_LIST = HERE / "designed.txt"
 
 # The test runs that exercise each folder's code (see tests/*/CMakeLists.txt): a test
 # executable, or `name@x11` / `name@wayland` for one that runs on a display server of its own
@@ -86,6 +87,55 @@ def load_equivalents(path: Path = EQUIVALENT_LIST) -> dict[str, str]:
             raise SystemExit(f"{path}:{number}: expected `id | file:line | mutation | reason`")
         marks[parts[0]] = parts[-1]
     return marks
+
+
+# Reasons of marks that hold only for what the game ships (its pictures, its windows' sizes),
+# not for any input the code could be given, begin with these words.
+SHIPPED_ONLY = "only for the shipped "
+
+
+# ---- Designed layout constants, kept in the repository.
+
+
+@dataclasses.dataclass(frozen=True)
+class DesignedLine:
+    path: str
+    text: str  # the line, stripped of its indentation
+    literals: frozenset[str] | None  # None: every integer literal of the line
+    why: str
+
+
+def load_designed(path: Path = DESIGNED_LIST) -> dict[tuple[str, str], DesignedLine]:
+    """(file, line text) -> entry. Lines: `file | line text | literals | what they are`; the
+    literals are the numbers of the line that are designed, or `*` for all of them."""
+    entries: dict[tuple[str, str], DesignedLine] = {}
+    if not path.exists():
+        return entries
+    for number, raw in enumerate(path.read_text().splitlines(), 1):
+        line = raw.strip()
+        if not line or line.startswith("#"):
+            continue
+        # The line text may hold " | " itself (an OR of flags); the other fields may not.
+        head, _, rest = line.partition(" | ")
+        parts = [head] + rest.rsplit(" | ", 2)
+        if len(parts) != 4 or not all(p.strip() for p in parts):
+            raise SystemExit(f"{path}:{number}: expected `file | line text | literals | why`")
+        where, text, literals, why = (p.strip() for p in parts)
+        wanted = None if literals == "*" else frozenset(literals.split())
+        entries[(where, text)] = DesignedLine(where, text, wanted, why)
+    return entries
+
+
+def designed_constant(m: cxxmutants.Mutant,
+                      designed: dict[tuple[str, str], DesignedLine]) -> DesignedLine | None:
+    """The entry that makes this mutant a designed constant: a number of the windows' layout
+    (a coordinate, a size, a colour) moved by one. Booleans are behaviour, never designed."""
+    if m.kind != "constant" or m.original in ("true", "false"):
+        return None
+    entry = designed.get((m.path, m.line_text))
+    if entry is None or (entry.literals is not None and m.original not in entry.literals):
+        return None
+    return entry
 
 
 # ---- Mutants of a folder.
@@ -394,30 +444,44 @@ def write_results(path: Path, header: dict, records: dict[str, Record]) -> None:
 
 
 def report(folder: str, records: list[Record], marks: dict[str, str], all_ids: set[str],
-           show_diffs: bool = True) -> str:
+           show_diffs: bool = True, designed: dict[str, str] | None = None) -> str:
+    """The tables and lists of a run. A mark counts only once the mutant has also survived a
+    sanitizer build; `designed` (id -> what the number is) are the designed layout constants,
+    counted apart from the behaviour whatever the tests made of them."""
+    designed = designed or {}
     by_file: dict[str, list[Record]] = {}
     for r in records:
         by_file.setdefault(r.path, []).append(r)
     lines = [f"# Mutants of {folder}", ""]
-    head = ("| file | mutants | killed | timed out | survived | equivalent | same binary "
-            "| failed to build | killed / behaviour-changing |")
-    lines += [head, "|" + "---|" * 9]
-    totals = dict(n=0, k=0, t=0, s=0, e=0, b=0, f=0)
+    head = ("| file | mutants | killed | timed out | survived | equivalent | designed constant "
+            "| same binary | failed to build | killed / behaviour-changing |")
+    lines += [head, "|" + "---|" * 10]
+    keys = ("n", "k", "t", "s", "e", "d", "dk", "b", "f")
+    totals = dict.fromkeys(keys, 0)
 
     def row(name: str, c: dict) -> str:
         changing = c["k"] + c["t"] + c["s"]
         share = f"{100 * (c['k'] + c['t']) / changing:.1f}%" if changing else "-"
-        return (f"| {name} | {c['n']} | {c['k']} | {c['t']} | {c['s']} | {c['e']} | {c['b']} "
-                f"| {c['f']} | {c['k'] + c['t']} / {changing} = {share} |")
+        return (f"| {name} | {c['n']} | {c['k']} | {c['t']} | {c['s']} | {c['e']} "
+                f"| {c['d']} ({c['dk']} killed) | {c['b']} | {c['f']} "
+                f"| {c['k'] + c['t']} / {changing} = {share} |")
 
     survivors: list[Record] = []
     wrongly_marked: list[Record] = []
+    unverified: list[Record] = []
+    shipped_only: list[Record] = []
     sanitizer_kills: list[Record] = []
+    designed_kills: list[Record] = []
     for name in sorted(by_file):
-        c = dict(n=0, k=0, t=0, s=0, e=0, b=0, f=0)
+        c = dict.fromkeys(keys, 0)
         for r in by_file[name]:
             c["n"] += 1
-            if r.status == KILLED:
+            if r.status in (KILLED, TIMEOUT, SURVIVED) and r.id in designed:
+                c["d"] += 1
+                if r.status != SURVIVED:
+                    c["dk"] += 1
+                    designed_kills.append(r)
+            elif r.status == KILLED:
                 c["k"] += 1
                 if r.preset != "debug":
                     sanitizer_kills.append(r)
@@ -425,9 +489,16 @@ def report(folder: str, records: list[Record], marks: dict[str, str], all_ids: s
                     wrongly_marked.append(r)
             elif r.status == TIMEOUT:
                 c["t"] += 1
-            elif r.status == SURVIVED:
                 if r.id in marks:
+                    wrongly_marked.append(r)
+            elif r.status == SURVIVED:
+                if r.id in marks and r.preset != "debug":
                     c["e"] += 1
+                    if marks[r.id].startswith(SHIPPED_ONLY):
+                        shipped_only.append(r)
+                elif r.id in marks:
+                    c["s"] += 1
+                    unverified.append(r)
                 else:
                     c["s"] += 1
                     survivors.append(r)
@@ -439,16 +510,30 @@ def report(folder: str, records: list[Record], marks: dict[str, str], all_ids: s
             totals[key] += c[key]
         lines.append(row(name, c))
     lines.append(row("**all**", totals))
-    lines += ["", "Equivalent: survivors marked in tools/mutate/equivalent.txt. Same binary: the "
-              "mutant compiled to the very same test executables (code the build leaves out). "
-              "Neither counts as behaviour-changing; timeouts count as killed."]
+    lines += ["", "Equivalent: survivors marked in tools/mutate/equivalent.txt that also survived "
+              "a sanitizer build. Designed constant: a coordinate, size or colour of the "
+              "windows' layout moved by one (tools/mutate/designed.txt), whatever the tests "
+              "made of it. Same binary: the mutant compiled to the very same test executables "
+              "(code the build leaves out). None of these counts as behaviour-changing; "
+              "timeouts count as killed."]
     if sanitizer_kills:
         lines += ["", f"{len(sanitizer_kills)} of the killed survived the debug build and were "
                   "killed in a sanitizer build (" + ", ".join(
                       sorted({r.preset for r in sanitizer_kills})) + ")."]
+    if designed_kills:
+        lines += ["", f"{len(designed_kills)} of the designed constants were killed: a test "
+                  "compares that number with a copy of it."]
+    if shipped_only:
+        lines += ["", f"{len(shipped_only)} of the equivalent hold only for the shipped "
+                  "pictures or windows, as their marks say."]
     if wrongly_marked:
-        lines += ["", "## Marked equivalent but killed (remove the mark)", ""]
-        lines += [f"- `{r.id}` {r.path}:{r.line} {r.description}" for r in wrongly_marked]
+        lines += ["", "## Marked equivalent but killed (the mark is refused: remove it)", ""]
+        lines += [f"- `{r.id}` {r.path}:{r.line} {r.description} ({r.preset} build)"
+                  for r in wrongly_marked]
+    if unverified:
+        lines += ["", "## Marked equivalent, not yet run in a sanitizer build (counted as "
+                  "survivors)", ""]
+        lines += [f"- `{r.id}` {r.path}:{r.line} {r.description}" for r in unverified]
     stale = sorted(i for i in marks if i not in all_ids and _mark_folder(i) == folder)
     if stale:
         lines += ["", "## Marks that match no mutant any more", ""]
@@ -513,6 +598,12 @@ def main(argv: list[str] | None = None) -> int:
     p.add_argument("--preset", default="debug", help="configure preset of the mutant builds "
                    "(default debug); `--survivors --preset asan` runs the survivors again "
                    "under the sanitizers, which see leaks and reads out of bounds")
+    p.add_argument("--marks", action="store_true", help="run only the mutants marked "
+                   "equivalent (all of the folder's, or of --file), and verify them")
+    p.add_argument("--verify-preset", default="asan", help="configure preset in which the "
+                   "marked survivors run again before their marks are accepted (default asan)")
+    p.add_argument("--no-verify", action="store_true", help="do not run the marked survivors "
+                   "again; their marks then count as survivors in the report")
     p.add_argument("--no-nice", action="store_true", help="do not lower our priority")
     args = p.parse_args(argv)
 
@@ -538,31 +629,42 @@ def main(argv: list[str] | None = None) -> int:
     # on side by side, and each keeps its incremental build for the next run.
     workdir = ROOT / "build" / "mutate" / folder.replace("/", "_")
     snapshot = Snapshot(args.at)
-    results_path = args.results or workdir / (f"results-{args.at}.jsonl" if args.at
-                                              else "results.jsonl")
+    default_name = "marks" if args.marks else "results"
+    results_path = args.results or workdir / (f"{default_name}-{args.at}.jsonl" if args.at
+                                              else f"{default_name}.jsonl")
     marks = load_equivalents()
     _remember_mark_folders()
+    designed_lines = load_designed()
 
     mutants = folder_mutants(snapshot, folder)
     all_ids = {m.id for m in mutants}
+    designed = {m.id: entry.why for m in mutants
+                if (entry := designed_constant(m, designed_lines)) is not None}
+    lines_of_folder = {(m.path, m.line_text) for m in mutants}
+    for entry in designed_lines.values():
+        if entry.path.startswith(folder + "/") and (entry.path, entry.text) not in lines_of_folder:
+            log(f"designed.txt: no line `{entry.text}` in {entry.path} any more")
     if args.file:
         wanted = {str(Path(f)) for f in args.file}
         mutants = [m for m in mutants if m.path in wanted]
-    chosen = choose(mutants, args.seed, args.max)
+    if args.marks:
+        mutants = [m for m in mutants if m.id in marks]
+    chosen = choose(mutants, args.seed, None if args.marks else args.max)
 
     if args.list:
         for m in chosen:
             print(f"{m.id} {m.path}:{m.line} {m.kind}: {m.description}"
-                  + ("  [equivalent]" if m.id in marks else ""))
+                  + ("  [equivalent]" if m.id in marks else "")
+                  + ("  [designed constant]" if m.id in designed else ""))
         log(f"{len(chosen)} of {len(mutants)} mutants")
         return 0
 
-    header = {"folder": folder, "seed": args.seed, "max": args.max, "files": sorted(args.file),
-              "at": args.at}
+    header = {"folder": folder, "seed": args.seed, "max": None if args.marks else args.max,
+              "files": sorted(args.file), "at": args.at, "marks": args.marks}
     old_header, records = read_results(results_path)
     if args.report:
         # The file as it stands, also mutants of lines edited since: a record of that run.
-        print(report(folder, list(records.values()), marks, all_ids), end="")
+        print(report(folder, list(records.values()), marks, all_ids, designed=designed), end="")
         return 0
     if args.survivors:
         again = {r.id for r in records.values() if r.status == SURVIVED and r.id not in marks}
@@ -580,18 +682,50 @@ def main(argv: list[str] | None = None) -> int:
     if not args.no_nice:
         os.nice(10)
     workdir.mkdir(parents=True, exist_ok=True)
-    originals = {rel: snapshot.text(rel) for rel in {m.path for m in chosen}}
-
-    jobs = max(1, min(args.jobs, len(chosen)))
-    workers = [Worker(i, workdir, runs, args.timeout, snapshot, args.preset)
-               for i in range(jobs)]
-    for w in workers:
-        w.claim()
+    originals = {rel: snapshot.text(rel) for rel in {m.path for m in mutants}}
+    if not results_path.exists() or args.fresh or not records:
+        write_results(results_path, header, records)
     # A job started in the background ignores Ctrl-C unless told otherwise; SIGTERM stops the
     # run the same way, so that the workers put their files back and the results are kept.
     signal.signal(signal.SIGINT, signal.default_int_handler)
     signal.signal(signal.SIGTERM, signal.default_int_handler)
-    log(f"{folder}: {len(chosen)} mutants, tests {' '.join(targets)}, {jobs} worker(s)")
+
+    if not run_mutants(chosen, args.preset, args.jobs, args.timeout, runs, workdir, snapshot,
+                       originals, records, results_path, f"{folder}: tests {' '.join(targets)}"):
+        return 130
+    # A mark is accepted only when the mutant also survives where the sanitizers watch: a
+    # mutant that reads or writes out of bounds is caught there, not equivalent.
+    if not args.no_verify and args.preset == "debug":
+        again = [m for m in mutants if m.id in marks and m.id in records
+                 and records[m.id].status == SURVIVED and records[m.id].preset == "debug"]
+        if again and not run_mutants(again, args.verify_preset, args.jobs, None, runs, workdir,
+                                     snapshot, originals, records, results_path,
+                                     f"{folder}: verifying {len(again)} marks"):
+            return 130
+    # Rewritten once at the end: re-run mutants replace their earlier lines.
+    write_results(results_path, header, records)
+    known = [r for r in records.values() if r.id in all_ids]
+    text = report(folder, known, marks, all_ids, designed=designed)
+    report_path = results_path.with_suffix(".md")
+    report_path.write_text(text)
+    print(text, end="")
+    log(f"report written to {report_path}")
+    return 0
+
+
+def run_mutants(chosen: list[cxxmutants.Mutant], preset: str, jobs: int,
+                timeout: float | None, runs: list[TestRun], workdir: Path, snapshot: Snapshot,
+                originals: dict[str, str], records: dict[str, Record], results_path: Path,
+                title: str) -> bool:
+    """Runs the mutants on workers of the preset, each result appended to the results file as
+    soon as it is known; False when interrupted."""
+    if not chosen:
+        return True
+    jobs = max(1, min(jobs, len(chosen)))
+    workers = [Worker(i, workdir, runs, timeout, snapshot, preset) for i in range(jobs)]
+    for w in workers:
+        w.claim()
+    log(f"{title}: {len(chosen)} mutants in the {preset} build, {jobs} worker(s)")
     failures: list[BaseException] = []
 
     def prepare(w: Worker) -> None:
@@ -623,7 +757,7 @@ def main(argv: list[str] | None = None) -> int:
         return True
 
     if not on_every_worker(prepare):
-        return 130
+        return False
 
     todo: queue.Queue[cxxmutants.Mutant] = queue.Queue()
     for m in chosen:
@@ -631,8 +765,6 @@ def main(argv: list[str] | None = None) -> int:
     write_lock = threading.Lock()
     done = [0]
     started = time.monotonic()
-    if not results_path.exists() or args.fresh or not records:
-        write_results(results_path, header, records)
 
     def work(w: Worker) -> None:
         while not w.stopping:
@@ -650,7 +782,7 @@ def main(argv: list[str] | None = None) -> int:
                 return
             record = Record(m.id, m.path, m.line, m.kind, m.description, status,
                             diff_of(m, originals[m.path]), round(time.monotonic() - t0, 1),
-                            args.preset)
+                            preset)
             with write_lock:
                 records[m.id] = record
                 with results_path.open("a") as f:
@@ -661,17 +793,7 @@ def main(argv: list[str] | None = None) -> int:
                 log(f"[{done[0]}/{len(chosen)}] {status:15} {m.path}:{m.line} {m.description}"
                     f"  (~{left / 60:.0f} min left)")
 
-    if not on_every_worker(work):
-        return 130
-    # Rewritten once at the end: re-run survivors replace their earlier lines.
-    write_results(results_path, header, records)
-    known = [r for r in records.values() if r.id in all_ids]
-    text = report(folder, known, marks, all_ids)
-    report_path = results_path.with_suffix(".md")
-    report_path.write_text(text)
-    print(text, end="")
-    log(f"report written to {report_path}")
-    return 0
+    return on_every_worker(work)
 
 
 if __name__ == "__main__":

@@ -77,6 +77,72 @@ class FinderTest(unittest.TestCase):
         self.assertEqual(len(set(before)), len(before))
 
 
+class DesignedConstantTest(unittest.TestCase):
+    SOURCE = "void f() {\n    button->move((width() - 80) / 2, height() - 25);\n    ok = true;\n}\n"
+
+    def classify(self, literals):
+        entries = {("w.cpp", "button->move((width() - 80) / 2, height() - 25);"):
+                   mutate.DesignedLine("w.cpp", "", literals, "margin")}
+        return {(m.description, mutate.designed_constant(m, entries) is not None)
+                for m in cxxmutants.find_mutants("w.cpp", self.SOURCE)}
+
+    def test_only_the_listed_numbers_of_the_line_are_designed(self):
+        found = self.classify(frozenset({"25", "80"}))
+        self.assertIn(("`25` -> `24`", True), found)
+        self.assertIn(("`80` -> `81`", True), found)
+        self.assertIn(("`2` -> `3`", False), found)  # the halving centres: behaviour
+        self.assertIn(("`-` -> `+`", False), found)
+
+    def test_a_star_takes_every_number_but_never_a_boolean_or_an_operator(self):
+        found = self.classify(None)
+        self.assertIn(("`2` -> `1`", True), found)
+        self.assertIn(("`true` -> `false`", False), found)
+        self.assertIn(("`/` -> `*`", False), found)
+
+    def test_the_list_file_keeps_blanks_and_bars_of_the_line(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            path = Path(tmp) / "designed.txt"
+            path.write_text("# comment\nw.cpp | f(Qt::A | Qt::B, 3); | 3 | a size\n")
+            entries = mutate.load_designed(path)
+            self.assertEqual(list(entries), [("w.cpp", "f(Qt::A | Qt::B, 3);")])
+            path.write_text("w.cpp | f(3); | a size\n")
+            with self.assertRaises(SystemExit):
+                mutate.load_designed(path)
+
+
+class ReportTest(unittest.TestCase):
+    @staticmethod
+    def record(id_, status, preset="debug"):
+        return mutate.Record(id_, "src/x/a.cpp", 1, "constant", "`1` -> `2`", status, "", 0.0,
+                             preset)
+
+    def totals(self, records, marks, designed=None):
+        text = mutate.report("src/x", records, marks, {r.id for r in records}, False, designed)
+        return text, next(l for l in text.splitlines() if l.startswith("| **all**"))
+
+    def test_a_mark_counts_only_after_the_sanitizer_build_let_the_mutant_through(self):
+        marks = {"a": "why", "b": "why", "c": "why"}
+        text, total = self.totals([self.record("a", mutate.SURVIVED, "asan"),
+                                   self.record("b", mutate.SURVIVED),
+                                   self.record("c", mutate.KILLED, "asan"),
+                                   self.record("d", mutate.KILLED)], marks)
+        # a is equivalent; b is not verified yet and counts as a survivor; c is caught.
+        self.assertIn("| 4 | 2 | 0 | 1 | 1 |", total)
+        self.assertIn("2 / 3 = 66.7%", total)
+        self.assertIn("the mark is refused", text)
+        self.assertIn("`c`", text.split("the mark is refused")[1])
+        self.assertIn("not yet run in a sanitizer build", text)
+
+    def test_designed_constants_stay_outside_the_rate_whatever_the_tests_did(self):
+        text, total = self.totals([self.record("a", mutate.KILLED),
+                                   self.record("b", mutate.SURVIVED),
+                                   self.record("c", mutate.SURVIVED)], {},
+                                  {"a": "size", "b": "size"})
+        self.assertIn("| 2 (1 killed) |", total)
+        self.assertIn("0 / 1 = 0.0%", total)
+        self.assertIn("1 of the designed constants were killed", text)
+
+
 class TestRunTest(unittest.TestCase):
     def test_a_display_run_goes_through_the_display_script_and_is_left_out_on_request(self):
         runs = mutate.test_runs(["a_tests", "b_tests@wayland"])
