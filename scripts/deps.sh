@@ -10,6 +10,9 @@ packages=(
     fonts-wine fonts-arkpandora
     xvfb xdotool x11-xkb-utils
     weston qt6-wayland
+    # Mesa's software driver: the Wayland tests then run as on a desktop, where Qt's Wayland
+    # plugin sets up EGL through the driver, and the sanitizer suite must pass there too.
+    libgl1-mesa-dri
     desktop-file-utils appstream
 )
 # Extra tools for running the game without a display (screenshots, and bench/startup.py, whose

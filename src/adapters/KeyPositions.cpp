@@ -19,6 +19,25 @@ bool isLatinLetter(int key) {
     return key >= Qt::Key_A && key <= Qt::Key_Z;
 }
 
+// The character the layout types on the key: Qt's key code where it is one (the capital of a
+// letter), else the event's text.
+char32_t typedCharacter(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key > 0 && key < Qt::Key_Escape) return char32_t(key);
+    const QList<uint> text = event.text().toUcs4();
+    return text.isEmpty() ? 0 : char32_t(text.first());
+}
+
+// A letter of a script other than Latin: Cyrillic, Greek, Hebrew, Arabic, kana … Such a key
+// stands where a Latin letter key stands on the layouts of those scripts. Punctuation, digits
+// and Latin letters beyond A-Z (İ, ß, é) are keys of their own, with no letter of the game.
+bool isNonLatinLetter(char32_t c) {
+    if (c == 0 || !QChar::isLetter(c)) return false;
+    const QChar::Script script = QChar::script(c);
+    return script != QChar::Script_Latin && script != QChar::Script_Common &&
+           script != QChar::Script_Inherited && script != QChar::Script_Unknown;
+}
+
 } // namespace
 
 NativeKeyCodes NativeKeyCodesOf(const QString& platformName) {
@@ -32,6 +51,7 @@ int LatinLetterKey(const QKeyEvent& event, NativeKeyCodes codes) {
     if (isLatinLetter(event.key())) return event.key();
     switch (codes) {
     case NativeKeyCodes::XkbKeycode: {
+        if (!isNonLatinLetter(typedCharacter(event))) return 0;
         const auto index = static_cast<qint64>(event.nativeScanCode()) - kFirstLetterKeycode;
         if (index < 0 || index >= static_cast<qint64>(kLettersByKeycode.size())) return 0;
         return kLettersByKeycode[static_cast<std::size_t>(index)];

@@ -9,7 +9,10 @@
 //  - Windows: nativeVirtualKey() is the virtual-key code the layout gives the key, which is
 //    the designed code itself.
 // A key whose layout types a Latin letter keeps that letter, so a French or German layout acts
-// as it types, as the virtual keys of those layouts do.
+// as it types, as the virtual keys of those layouts do. Only a key that types a letter of
+// another script goes by its place; a key that types punctuation or a Latin letter outside
+// A-Z (Colemak's ;, Turkish F's İ, ß, é) is no letter key, as such keys get no letter virtual
+// key on Windows either.
 
 #include <QString>
 

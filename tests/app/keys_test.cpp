@@ -36,11 +36,11 @@ class KeysTest : public QObject {
         QCOMPARE(letterOf(kCyrillicZe, 33, 0x6da, xkb), int('P'));
         QCOMPARE(letterOf(kGreekSigma, 39, 0x7f2, xkb), int('S'));
         // The ends of the three letter rows.
-        QCOMPARE(letterOf(0, 24, 0, xkb), int('Q'));
-        QCOMPARE(letterOf(0, 38, 0, xkb), int('A'));
-        QCOMPARE(letterOf(0, 46, 0, xkb), int('L'));
-        QCOMPARE(letterOf(0, 52, 0, xkb), int('Z'));
-        QCOMPARE(letterOf(0, 58, 0, xkb), int('M'));
+        QCOMPARE(letterOf(kCyrillicYeru, 24, 0, xkb), int('Q'));
+        QCOMPARE(letterOf(kCyrillicYeru, 38, 0, xkb), int('A'));
+        QCOMPARE(letterOf(kCyrillicYeru, 46, 0, xkb), int('L'));
+        QCOMPARE(letterOf(kCyrillicYeru, 52, 0, xkb), int('Z'));
+        QCOMPARE(letterOf(kCyrillicYeru, 58, 0, xkb), int('M'));
     }
 
     // Russian puts letters on the punctuation keys too; those are no letter keys of the game.
@@ -49,8 +49,41 @@ class KeysTest : public QObject {
         QCOMPARE(letterOf(kCyrillicHa, 34, 0x6e8, xkb), 0);
         QCOMPARE(letterOf(kCyrillicZhe, 47, 0x6f6, xkb), 0);
         for (const quint32 keycode : {0u, 9u, 23u, 37u, 51u, 59u, 65u, 0xffffffffu})
-            QVERIFY2(letterOf(Qt::Key_unknown, keycode, 0, xkb) == 0,
+            QVERIFY2(letterOf(kCyrillicYeru, keycode, 0, xkb) == 0,
                      qPrintable(QString::number(keycode)));
+    }
+
+    // Only a key that types a letter of another script goes by its place. Punctuation and
+    // Latin letters outside A-Z in a letter key's place are keys of their own: Colemak and
+    // Workman put ; where P is, Turkish F puts İ where S is.
+    void onlyLettersOfOtherScriptsGoByTheirPlace_data() {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<quint32>("keycode");
+        QTest::addColumn<int>("letter");
+        QTest::newRow("Colemak ;") << int(Qt::Key_Semicolon) << ";" << 33u << 0;
+        QTest::newRow("Turkish F İ") << 0x130 << "İ" << 39u << 0;
+        QTest::newRow("German ß") << 0xDF << "ß" << 33u << 0;
+        QTest::newRow("French é") << 0xC9 << "é" << 39u << 0;
+        QTest::newRow("digit") << int(Qt::Key_1) << "1" << 38u << 0;
+        QTest::newRow("no character") << int(Qt::Key_unknown) << "" << 39u << 0;
+        QTest::newRow("dead key") << int(Qt::Key_Dead_Acute) << "" << 39u << 0;
+        QTest::newRow("Cyrillic") << kCyrillicYeru << "ы" << 39u << int('S');
+        QTest::newRow("Greek") << kGreekSigma << "σ" << 39u << int('S');
+        QTest::newRow("Hebrew") << 0x5E4 << "פ" << 33u << int('P');
+        QTest::newRow("Arabic") << 0x633 << "س" << 39u << int('S');
+        QTest::newRow("Armenian") << 0x54D << "ս" << 39u << int('S');
+        QTest::newRow("kana") << 0x30C8 << "と" << 39u << int('S');
+        QTest::newRow("only the text") << int(Qt::Key_unknown) << "ы" << 39u << int('S');
+    }
+
+    void onlyLettersOfOtherScriptsGoByTheirPlace() {
+        QFETCH(int, qtKey);
+        QFETCH(QString, text);
+        QFETCH(quint32, keycode);
+        QFETCH(int, letter);
+        const QKeyEvent event(QEvent::KeyPress, qtKey, Qt::NoModifier, keycode, 0, 0, text);
+        QCOMPARE(LatinLetterKey(event, NativeKeyCodes::XkbKeycode), letter);
     }
 
     // French: the key in the place of Q types A and acts as A, as its virtual key does.

@@ -1,5 +1,6 @@
-// Real key events from the X server, with the keyboard switched to non-Latin layouts: the
-// game's letter keys act by their place on the keyboard. Runs on its own X server
+// Real key events from the X server, with the keyboard switched to other layouts: the game's
+// letter keys act by their place on the keyboard under non-Latin layouts, by the letter they
+// type under Latin ones, and keys that type no letter A-Z of a Latin layout do nothing. Runs on its own X server
 // (tests/desktop/with-display.sh x11), which it drives with setxkbmap and xdotool.
 
 #include "adapters/QtPlatform.h"
@@ -28,18 +29,22 @@ bool press(const QString& keysym) {
     return run("xdotool", {"key", "--clearmodifiers", keysym});
 }
 
-// Remembers the last key press the window saw, as the layout reported it.
+// Remembers the last key press the window saw, as the layout reported it, modifiers aside.
 class KeyWitness : public QObject {
   public:
     int Key = 0;
     quint32 ScanCode = 0;
+    int Presses = 0;
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // The Shift that xdotool holds for a capital is not the key pressed.
+            if (key->key() >= Qt::Key_Shift && key->key() <= Qt::Key_ScrollLock) return false;
             Key = key->key();
             ScanCode = key->nativeScanCode();
+            ++Presses;
         }
         return false;
     }
@@ -51,43 +56,57 @@ class LayoutsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<platform::ScopedMessageHandler> messages;
+    int questions = 0;
 
   private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != "xcb")
             QFAIL("needs an X server: run it through tests/desktop/with-display.sh x11");
         messages = std::make_unique<platform::ScopedMessageHandler>(
-            [](const platform::MessageRequest&) { return platform::MessageAnswer::No; });
+            [this](const platform::MessageRequest&) {
+                ++questions;
+                return platform::MessageAnswer::No;
+            });
         platform::SetScreenWidthOverride(1280);
     }
 
     void cleanupTestCase() { run("setxkbmap", {"us"}); }
 
     void lettersActByTheirPlace_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("sKey"); // what the key in the place of S types there
+        QTest::addColumn<QStringList>("layout"); // setxkbmap's arguments
+        QTest::addColumn<QString>("sKey");       // the keysym that starts a game there
+        QTest::addColumn<quint32>("sPlace");     // the XKB keycode of the key that types it
         QTest::addColumn<QString>("pKey");
         QTest::addColumn<bool>("latin");
-        QTest::newRow("Russian") << "ru"
-                                 << "Cyrillic_yeru"
-                                 << "Cyrillic_ze" << false;
-        QTest::newRow("Greek") << "gr"
-                               << "Greek_sigma"
-                               << "Greek_pi" << false;
-        QTest::newRow("Hebrew") << "il"
-                                << "hebrew_dalet"
-                                << "hebrew_pe" << false;
-        QTest::newRow("US") << "us"
-                            << "s"
-                            << "p" << true;
+        // A key in a letter key's place that types no letter A-Z: it must do nothing.
+        QTest::addColumn<QString>("noKey");
+        QTest::addColumn<quint32>("noPlace");
+        const quint32 sPlace = 39, pPlace = 33;
+        QTest::newRow("Russian") << QStringList{"ru"} << "Cyrillic_yeru" << sPlace << "Cyrillic_ze"
+                                 << false << QString() << 0u;
+        QTest::newRow("Greek") << QStringList{"gr"} << "Greek_sigma" << sPlace << "Greek_pi"
+                               << false << QString() << 0u;
+        QTest::newRow("Hebrew") << QStringList{"il"} << "hebrew_dalet" << sPlace << "hebrew_pe"
+                                << false << QString() << 0u;
+        QTest::newRow("US") << QStringList{"us"} << "s" << sPlace << "p" << true << QString()
+                            << 0u;
+        // Colemak types S on the key in the place of D and puts ; where P is.
+        QTest::newRow("Colemak") << QStringList{"us", "-variant", "colemak"} << "s" << sPlace + 1
+                                 << "p" << true << "semicolon" << pPlace;
+        // Turkish F types i and İ on the key in the place of S, and S on the one of M.
+        QTest::newRow("Turkish F") << QStringList{"tr", "-variant", "f"} << "s" << 58u << "p"
+                                   << true << "Iabovedot" << sPlace;
     }
 
     void lettersActByTheirPlace() {
-        QFETCH(QString, layout);
+        QFETCH(QStringList, layout);
         QFETCH(QString, sKey);
+        QFETCH(quint32, sPlace);
         QFETCH(QString, pKey);
         QFETCH(bool, latin);
-        QVERIFY2(run("setxkbmap", {layout}), "setxkbmap failed");
+        QFETCH(QString, noKey);
+        QFETCH(quint32, noPlace);
+        QVERIFY2(run("setxkbmap", layout), "setxkbmap failed");
 
         THarvestaForm form;
         // Installed last, the witness sees the keys before the window's own filter takes them.
@@ -99,16 +118,33 @@ class LayoutsTest : public QObject {
         // Only the keys move the piece here.
         form.harvestaTimer().setInterval(3600 * 1000);
 
+        // Presses the key that must do nothing and waits until the window has had it.
+        const auto pressNothing = [&] {
+            const int presses = witness.Presses;
+            const int asked = questions;
+            const TGameState state = form.GameState();
+            QVERIFY(press(noKey));
+            QTRY_VERIFY(witness.Presses > presses);
+            QCOMPARE(witness.ScanCode, noPlace); // it really is the key in a letter's place
+            QCOMPARE(form.GameState(), state);
+            QCOMPARE(questions, asked);
+        };
+        if (!noKey.isEmpty()) pressNothing();
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(form.GameState(), gsNotStarted);
+
         QVERIFY(press(sKey));
         QTRY_COMPARE(form.GameState(), gsPlaying);
-        // The layout really typed its own letter, from the key in the place of S.
-        QCOMPARE(witness.ScanCode, 39u);
+        // The layout really typed its own letter, from the key in its place.
+        QCOMPARE(witness.ScanCode, sPlace);
         QCOMPARE(witness.Key >= Qt::Key_A && witness.Key <= Qt::Key_Z, latin);
 
         QVERIFY(press(pKey));
         QTRY_COMPARE(form.GameState(), gsPaused);
         QVERIFY(press(pKey));
         QTRY_COMPARE(form.GameState(), gsPlaying);
+        if (!noKey.isEmpty()) pressNothing();
+        if (QTest::currentTestFailed()) return;
 
         THarvestaEngine& engine = form.Engine();
         const int x = engine.PosX;
