@@ -299,8 +299,16 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
         mnuStartGame->trigger();
         return;
     }
-    if (key == vk::F1) mnuManual->trigger();
-    if ((FGameState == gsPlaying || FGameState == gsPaused) && (key == vk::P || key == vk::F1)) {
+    if (key == vk::F1) {
+        // A game in play stops before the manual covers it, so no piece falls unseen; one
+        // that was paused goes on once the manual is closed.
+        const bool wasPlaying = FGameState == gsPlaying;
+        if (wasPlaying) mnuPause->trigger();
+        mnuManual->trigger();
+        if (!wasPlaying && FGameState == gsPaused) mnuPause->trigger();
+        return;
+    }
+    if ((FGameState == gsPlaying || FGameState == gsPaused) && key == vk::P) {
         mnuPause->trigger();
         return;
     }

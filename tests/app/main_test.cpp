@@ -486,39 +486,42 @@ class MainWindowTest : public QObject {
         QCOMPARE(log.requests.size(), size_t(1));
     }
 
-    void f1OpensTheManualThenTogglesPauseDuringAGame() {
+    // F1 from each state: the game stands still while the manual covers it, and afterwards
+    // a game that was in play is paused and a paused one goes on.
+    void f1StopsTheGameBeforeTheManualOpens_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("during");
+        QTest::addColumn<int>("after");
+        QTest::newRow("before the first game") << int(gsNotStarted) << int(gsNotStarted)
+                                               << int(gsNotStarted);
+        QTest::newRow("in play") << int(gsPlaying) << int(gsPaused) << int(gsPaused);
+        QTest::newRow("paused") << int(gsPaused) << int(gsPaused) << int(gsPlaying);
+        QTest::newRow("after the end") << int(gsGameOver) << int(gsGameOver) << int(gsGameOver);
+    }
+    void f1StopsTheGameBeforeTheManualOpens() {
+        QFETCH(int, before);
+        QFETCH(int, during);
+        QFETCH(int, after);
         THarvestaForm form;
         QDialog manual;
         form.SetWindows(nullptr, nullptr, nullptr, &manual);
-        int ticksBehindManual = 0;
-        whileModal = [&] {
-            // The game goes on falling behind the manual.
-            if (form.GameState() == gsPlaying) {
-                form.harvestaTimerTimer();
-                ++ticksBehindManual;
-            }
-        };
-        form.FormKeyDown(&form, 112); // before the first start: only the manual
-        QCOMPARE(modalShown.size(), size_t(1));
-        QCOMPARE(form.GameState(), gsNotStarted);
-
-        form.mnuStartGame->trigger();
-        const int y = form.Engine().PosY;
-        form.FormKeyDown(&form, 112);
-        QCOMPARE(modalShown.size(), size_t(2));
-        QCOMPARE(ticksBehindManual, 1);
-        QCOMPARE(form.Engine().PosY, y + 1);
-        QCOMPARE(form.GameState(), gsPaused);
-        form.FormKeyDown(&form, 112);
-        QCOMPARE(form.GameState(), gsPlaying);
-
-        // After the end of a game it only opens the manual.
         form.OnGameOver() = nullptr;
-        endTheGame(form);
-        form.FormKeyDown(&form, 112);
-        QCOMPARE(modalShown.size(), size_t(4));
-        QCOMPARE(form.GameState(), gsGameOver);
-        QVERIFY(!form.harvestaTimer().isActive());
+        if (before != gsNotStarted) form.mnuStartGame->trigger();
+        if (before == gsPaused) form.mnuPause->trigger();
+        if (before == gsGameOver) endTheGame(form);
+        QCOMPARE(int(form.GameState()), before);
+        int stateBehind = 0;
+        bool fallingBehind = true;
+        whileModal = [&] {
+            stateBehind = form.GameState();
+            fallingBehind = form.harvestaTimer().isActive();
+        };
+        form.FormKeyDown(&form, vk::F1);
+        QCOMPARE(modalShown, std::vector<QDialog*>{&manual});
+        QCOMPARE(stateBehind, during);
+        QVERIFY(!fallingBehind);
+        QCOMPARE(int(form.GameState()), after);
+        QCOMPARE(form.harvestaTimer().isActive(), after == gsPlaying);
     }
 
     void theManualIsMadeWhenFirstOpenedAndKept() {
