@@ -98,13 +98,71 @@ class MainWindowTest : public QObject {
         modal.reset();
         messages.reset();
         platform::SetScreenWidthOverride(std::nullopt);
+        platform::SetScreenAreaOverride(std::nullopt);
     }
 
-    void scaleFollowsScreenWidthThresholds() {
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(851), 1.0);
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(850), 1.2);
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(769), 1.2);
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(768), 1.4);
+    // The scale follows the screen's width, then steps down while the whole window, with its
+    // frame and menu, would not fit the area panels and docks leave free. The frames are a
+    // GNOME title bar (37) and a KDE one (30) with its borders, each over a 22-pixel menu bar.
+    void scaleFitsTheScreen_data() {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("nonClient");
+        QTest::addColumn<double>("scale");
+        const QSize gnome(0, 37 + 22), kde(8, 30 + 22 + 4);
+        QTest::newRow("1920x1080, GNOME") << 1920 << QSize(1920, 1048) << gnome << 1.0;
+        QTest::newRow("1280x1024, KDE") << 1280 << QSize(1280, 980) << kde << 1.0;
+        QTest::newRow("1366x768, GNOME") << 1366 << QSize(1366, 736) << gnome << 1.4;
+        QTest::newRow("1366x768, KDE") << 1366 << QSize(1366, 724) << kde << 1.4;
+        QTest::newRow("1280x720, GNOME") << 1280 << QSize(1280, 688) << gnome << 1.4;
+        QTest::newRow("1280x800, GNOME") << 1280 << QSize(1280, 768) << gnome << 1.2;
+        QTest::newRow("1280x800, KDE") << 1280 << QSize(1280, 756) << kde << 1.4;
+        QTest::newRow("1024x768, GNOME") << 1024 << QSize(1024, 736) << gnome << 1.4;
+        QTest::newRow("1080x1920 upright") << 1080 << QSize(1080, 1888) << gnome << 1.0;
+        QTest::newRow("851 wide, tall") << 851 << QSize(851, 2000) << gnome << 1.0;
+        QTest::newRow("850 wide, tall") << 850 << QSize(850, 2000) << gnome << 1.2;
+        QTest::newRow("769 wide, tall") << 769 << QSize(769, 2000) << gnome << 1.2;
+        QTest::newRow("768 wide, tall") << 768 << QSize(768, 2000) << gnome << 1.4;
+        QTest::newRow("768x1024, KDE") << 768 << QSize(768, 980) << kde << 1.4;
+        QTest::newRow("800x600: nothing fits") << 800 << QSize(800, 568) << gnome << 1.4;
+    }
+    void scaleFitsTheScreen() {
+        QFETCH(int, screenWidth);
+        QFETCH(QSize, available);
+        QFETCH(QSize, nonClient);
+        QFETCH(double, scale);
+        const double chosen = THarvestaForm::ScaleForScreen(screenWidth, available, nonClient);
+        QCOMPARE(chosen, scale);
+        const auto fits = [&](double s) {
+            const QSize outer = THarvestaForm::ClientSizeForScale(s) + nonClient;
+            return outer.width() <= available.width() && outer.height() <= available.height();
+        };
+        // Whole, unless even the smallest picture overflows; and no larger than needed.
+        if (chosen < 1.4) QVERIFY(fits(chosen));
+        if (chosen > THarvestaForm::ScaleForScreenWidth(screenWidth))
+            QVERIFY(!fits(chosen == 1.4 ? 1.2 : 1.0));
+    }
+
+    // The main window asks the screen it opens on, and learns its frame once it is shown: a
+    // window that turns out too tall takes the next smaller scale, board pictures and all.
+    void theMainWindowOpensWholeOnASmallScreen() {
+        platform::SetScreenAreaOverride(platform::ScreenArea{1366, QRect(0, 32, 1366, 736)});
+        {
+            THarvestaForm form;
+            QCOMPARE(form.Scale(), 1.4);
+        }
+        platform::SetScreenAreaOverride(platform::ScreenArea{1920, QRect(0, 0, 1920, 1040)});
+        THarvestaForm form;
+        form.show();
+        QCOMPARE(form.Scale(), 1.0);
+        platform::SetScreenAreaOverride(platform::ScreenArea{1920, QRect(0, 0, 1920, 800)});
+        form.move(form.pos() + QPoint(1, 1)); // as a frame arriving after the first show
+        platform::SetScreenAreaOverride(std::nullopt);
+        QCOMPARE(form.Scale(), 1.2);
+        QVERIFY(form.frameGeometry().height() <= 800);
+        QCOMPARE(form.BoardPicture().Picture.Width, (form.pbMain->width() + 3) / 4 * 4);
+        QVERIFY(form.BoardImages().At(form.BoardImageIndex(0))->Width <
+                THarvestaForm::ClientSizeForScale(1.0).width() / 9);
     }
 
     void boardAndClientSizesPerScale_data() {
