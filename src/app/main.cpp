@@ -3,6 +3,7 @@
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
+#include "adapters/WindowSystem.h"
 #include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
 #include "results/BestResultStore.h"
@@ -123,12 +124,16 @@ void TImage::leaveEvent(QEvent*) {
 
 THarvestaForm::THarvestaForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Harvesta");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Only the hints named: without CustomizeWindowHint window managers add the maximise
+    // button, which can only move a fixed-size window to the corner.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(pixelFont("Tahoma", 11));
     BuildLayout();
     BuildMenu();
     qApp->installEventFilter(this);
+    platform::KeepSecondaryWindowsOver(*this);
     FormCreate();
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <cstring>
 
@@ -643,8 +644,10 @@ class MainWindowTest : public QObject {
         form.show();
         QCOMPARE(form.windowTitle(), QString("Harvesta"));
         const Qt::WindowFlags flags = form.windowFlags();
-        QVERIFY(flags.testFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint));
+        // Customised, or window managers add the buttons the window does not name.
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                Qt::MSWindowsFixedSizeDialogHint));
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         // The designed face, or the face that stands in for it where it is missing.
         const auto face = [](const QWidget* w, const QString& family, int pixels, bool bold) {
@@ -792,6 +795,29 @@ class MainWindowTest : public QObject {
         form.mnuPause->trigger();
         QCOMPARE(form.GameState(), gsPaused);
         QVERIFY(counter.Paints() > 0);
+    }
+
+    // The windows the game opens stand over it wherever the compositor places them, and a
+    // click on the game while one is open gives it back the keyboard: Escape still closes it.
+    void secondaryWindowsStayOverTheGameAndKeepTheKeyboard() {
+        THarvestaForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TfrmScores scores(&form);
+        QDialog manual(&form);
+        for (QDialog* window : {static_cast<QDialog*>(&scores), &manual}) {
+            window->show();
+            QVERIFY(window->windowHandle());
+            QCOMPARE(window->windowHandle()->transientParent(), form.windowHandle());
+            window->hide();
+        }
+        // Hiding took the keyboard from the window; active again, the window gives it back.
+        scores.show();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&scores, &activate);
+        QVERIFY(scores.focusWidget());
+        QTest::keyClick(scores.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!scores.isVisible());
     }
 
     void menuHasEightItemsTwoHidden() {
