@@ -19,6 +19,10 @@ std::optional<int>& screenWidthOverride() {
     static std::optional<int> width;
     return width;
 }
+std::optional<ScreenArea>& screenAreaOverride() {
+    static std::optional<ScreenArea> area;
+    return area;
+}
 UrlOpener& urlOpener() {
     static UrlOpener opener;
     return opener;
@@ -64,9 +68,19 @@ void InstallQtServices() {
 }
 
 int PrimaryScreenWidth() {
-    if (screenWidthOverride()) return *screenWidthOverride();
+    return PrimaryScreenArea().width;
+}
+
+ScreenArea PrimaryScreenArea() {
+    if (screenAreaOverride()) return *screenAreaOverride();
+    if (screenWidthOverride()) return {*screenWidthOverride(), QRect(0, 0, *screenWidthOverride(), 1 << 20)};
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : 1024;
+    if (!screen) return {1024, QRect(0, 0, 1024, 768)};
+    return {screen->geometry().width(), screen->availableGeometry()};
+}
+
+void SetScreenAreaOverride(std::optional<ScreenArea> area) {
+    screenAreaOverride() = area;
 }
 
 void SetScreenWidthOverride(std::optional<int> width) {

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -23,7 +24,19 @@ void InstallQtServices();
 // Width of the primary screen in device-independent pixels.
 int PrimaryScreenWidth();
 // Makes PrimaryScreenWidth answer a fixed value (tests, screenshots); nullopt restores it.
+// The screen is then taken to be tall enough for any window, unless an area override says
+// otherwise.
 void SetScreenWidthOverride(std::optional<int> width);
+
+// The primary screen as the main window's layout sees it, in device-independent pixels: its
+// width, and the area windows may take, without panels and docks.
+struct ScreenArea {
+    int width = 0;
+    QRect available;
+};
+ScreenArea PrimaryScreenArea();
+// Makes PrimaryScreenArea (and PrimaryScreenWidth) answer a fixed screen; nullopt restores it.
+void SetScreenAreaOverride(std::optional<ScreenArea> area);
 
 // Opens a web address in the user's browser.
 using UrlOpener = std::function<void(const QUrl&)>;

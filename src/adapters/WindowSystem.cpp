@@ -2,7 +2,9 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QPointer>
 #include <QWindow>
 #include <utility>
@@ -50,6 +52,54 @@ class PointerTracker : public QObject {
     }
 };
 
+// The control that had the keyboard in `window`, or its first control in tab order when
+// none has it any more (hiding a window takes the focus from it).
+QWidget* keyboardOwner(QWidget& window) {
+    if (QWidget* focus = window.focusWidget()) return focus;
+    for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain())
+        if (w->window() == &window && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(&window))
+            return w;
+    return nullptr;
+}
+
+// Watches every window of the application for the three moments KeepSecondaryWindowsOver
+// names; a child of the main window, so it goes with it.
+class SecondaryWindowKeeper : public QObject {
+  public:
+    explicit SecondaryWindowKeeper(QWidget& mainWindow) : QObject(&mainWindow), main_(mainWindow) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (!widget->isWindow()) return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (widget != &main_ && widget->parentWidget() &&
+                widget->parentWidget()->window() == &main_ && widget->windowHandle() &&
+                main_.windowHandle() && !widget->windowHandle()->transientParent())
+                widget->windowHandle()->setTransientParent(main_.windowHandle());
+            break;
+        case QEvent::WindowActivate:
+            if (QWidget* modal = QApplication::activeModalWidget();
+                widget == &main_ && modal && modal != &main_) {
+                modal->raise();
+                modal->activateWindow();
+            } else if (QWidget* focus = keyboardOwner(*widget);
+                       focus && QApplication::focusWidget() != focus) {
+                focus->setFocus(Qt::ActiveWindowFocusReason);
+            }
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+  private:
+    QWidget& main_;
+};
+
 QPointer<PointerTracker>& tracker() {
     static QPointer<PointerTracker> instance;
     return instance;
@@ -79,6 +129,11 @@ ScreenPoint PointerPosition() {
     if (tracker() && tracker()->Outside) return {kNowhere, kNowhere};
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
+}
+
+void KeepSecondaryWindowsOver(QWidget& mainWindow) {
+    if (!qApp) return;
+    qApp->installEventFilter(new SecondaryWindowKeeper(mainWindow));
 }
 
 void TrackPointerLeavingWindows() {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
 class QWindow;
 
 namespace harvesta::platform {
@@ -31,6 +32,14 @@ void SetMaskCutsWindowOverride(std::optional<bool> cuts);
 // over the game's windows (Wayland), a pointer that has left them all is reported far off
 // every screen, so nothing takes it for being where it was last seen.
 ScreenPoint PointerPosition();
+
+// Keeps the windows the main window opens over it, on every window system: each is made
+// transient for the main window when it is shown, so compositors that place windows
+// themselves put it over the game; a click on the main window while a modal window is open
+// brings that window back to the front; and a window that becomes active again gives the
+// keyboard back to the control that had it, so Enter and Escape still reach it. Lives as
+// long as the main window.
+void KeepSecondaryWindowsOver(QWidget& mainWindow);
 
 // Starts following the pointer in and out of the game's windows; needed where the window
 // system reports nothing outside them, harmless elsewhere. InstallQtServices calls it.

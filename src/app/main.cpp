@@ -3,6 +3,7 @@
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
+#include "adapters/WindowSystem.h"
 #include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
 #include "results/BestResultStore.h"
@@ -18,6 +19,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <cassert>
 #include <utility>
 
 namespace harvesta {
@@ -25,6 +28,10 @@ namespace harvesta {
 namespace {
 
 constexpr int kInformationWidth = 334;
+// The designed display scales, largest picture first.
+constexpr double kDesignedScales[] = {1.0, 1.2, 1.4};
+// A frame as the usual desktops draw it: a title bar and thin borders.
+constexpr QMargins kTypicalFrame(2, 38, 2, 2);
 // The panels inside the common panel keep this distance from its edges.
 constexpr int kCommonBorder = 2;
 
@@ -117,12 +124,16 @@ void TImage::leaveEvent(QEvent*) {
 
 THarvestaForm::THarvestaForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Harvesta");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Only the hints named: without CustomizeWindowHint window managers add the maximise
+    // button, which can only move a fixed-size window to the corner.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(pixelFont("Tahoma", 11));
     BuildLayout();
     BuildMenu();
     qApp->installEventFilter(this);
+    platform::KeepSecondaryWindowsOver(*this);
     FormCreate();
 }
 
@@ -226,26 +237,87 @@ double THarvestaForm::ScaleForScreenWidth(int width) {
     return scale;
 }
 
+QSize THarvestaForm::ClientSizeForScale(double scale) {
+    // The engine's field, walls aside; known before any engine exists.
+    constexpr int kColumns = 9, kRows = 16;
+    const int width = static_cast<int>(480 / scale);
+    return {kInformationWidth + width, width / kColumns * kRows};
+}
+
+double THarvestaForm::ScaleForScreen(int screenWidth, QSize available, QSize nonClient) {
+    // A window that cannot be seen whole hides where the pieces land: the smaller designed
+    // scales exist for small screens, so the next one is taken while the window overflows.
+    double scale = ScaleForScreenWidth(screenWidth);
+    for (const double smaller : kDesignedScales) {
+        if (smaller <= scale) continue;
+        const QSize outer = ClientSizeForScale(scale) + nonClient;
+        if (outer.width() <= available.width() && outer.height() <= available.height()) break;
+        scale = smaller;
+    }
+    return scale;
+}
+
+QSize THarvestaForm::NonClientSize() const {
+    // Before the window is shown most window systems tell nothing of its frame: a title bar
+    // as tall as the usual desktops draw it stands in until they do.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) frame = kTypicalFrame;
+    return {frame.left() + frame.right(),
+            frame.top() + frame.bottom() + menuBar()->sizeHint().height()};
+}
+
 void THarvestaForm::FormCreate() {
     FOnGameOver = [this](QObject* sender) { CheckBestResult(sender); };
     FEngine = std::make_unique<THarvestaEngine>();
-    FScale = ScaleForScreenWidth(platform::PrimaryScreenWidth());
+    const platform::ScreenArea screen = platform::PrimaryScreenArea();
     RandomizeGame(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-
-    const int width = static_cast<int>(480 / FScale);
-    const int cell = width / (ColCount - 2);
-    pbMain->setGeometry(1, 1, width, cell * (RowCount - 2) - 3);
-    const int clientHeight = cell * (RowCount - 2) + (pnlHead->isVisible() ? pnlHead->height() : 0);
-    const int clientWidth = kInformationWidth + width;
-    pnlCommon->setFixedSize(clientWidth, clientHeight);
-    pnlInformation->setGeometry(clientWidth - kCommonBorder - kInformationWidth, kCommonBorder,
-                                kInformationWidth, clientHeight - 2 * kCommonBorder);
-    pnlInformation->raise();
+    ApplyScale(ScaleForScreen(screen.width, screen.available.size(), NonClientSize()));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FGameState = gsNotStarted;
     NewGame();
     InitBoardGraphics();
+}
+
+void THarvestaForm::ApplyScale(double scale) {
+    FScale = scale;
+    const QSize client = ClientSizeForScale(scale);
+    const int width = client.width() - kInformationWidth;
+    const int cell = width / (ColCount - 2);
+    assert(cell * (RowCount - 2) == client.height());
+    pbMain->setGeometry(1, 1, width, cell * (RowCount - 2) - 3);
+    const int clientHeight = client.height() + (pnlHead->isVisible() ? pnlHead->height() : 0);
+    pnlCommon->setFixedSize(client.width(), clientHeight);
+    pnlInformation->setGeometry(client.width() - kCommonBorder - kInformationWidth,
+                                kCommonBorder, kInformationWidth,
+                                clientHeight - 2 * kCommonBorder);
+    pnlInformation->raise();
+    // A change after the board was built (the frame turned out taller than expected) builds
+    // its pictures again at the new size.
+    if (BoardPicture_) InitBoardGraphics();
+}
+
+bool THarvestaForm::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The window system tells the frame's size once the window is on the screen.
+    if (shownOnce_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        FitToScreen();
+    return handled;
+}
+
+void THarvestaForm::FitToScreen() {
+    if (FScale >= kDesignedScales[std::size(kDesignedScales) - 1]) return;
+    const QRect available = platform::PrimaryScreenArea().available;
+    const QSize outer = frameGeometry().size();
+    if (outer.width() <= available.width() && outer.height() <= available.height()) return;
+    for (const double smaller : kDesignedScales)
+        if (smaller > FScale) {
+            ApplyScale(smaller);
+            break;
+        }
+    layout()->activate();
+    PlaceLogo();
+    CentreOnDesktop();
 }
 
 void THarvestaForm::showEvent(QShowEvent* event) {
@@ -258,11 +330,18 @@ void THarvestaForm::showEvent(QShowEvent* event) {
 
 void THarvestaForm::FormShow() {
     LoadBestResult();
+    PlaceLogo();
+    CentreOnDesktop();
+}
+
+void THarvestaForm::PlaceLogo() {
     const int spacer =
         (pnlInformation->height() + pnlMiddle->height() - imgLogo->y() - imgLogo->height()) / 2;
     pnlMiddle->setFixedHeight(spacer);
     imgLogo->move(0, pnlMiddle->y() + spacer);
-    // Centred on the desktop.
+}
+
+void THarvestaForm::CentreOnDesktop() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desk = screen->availableGeometry();
         const QSize outer = frameGeometry().size();
@@ -299,8 +378,16 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
         mnuStartGame->trigger();
         return;
     }
-    if (key == vk::F1) mnuManual->trigger();
-    if ((FGameState == gsPlaying || FGameState == gsPaused) && (key == vk::P || key == vk::F1)) {
+    if (key == vk::F1) {
+        // A game in play stops before the manual covers it, so no piece falls unseen; one
+        // that was paused goes on once the manual is closed.
+        const bool wasPlaying = FGameState == gsPlaying;
+        if (wasPlaying) mnuPause->trigger();
+        mnuManual->trigger();
+        if (!wasPlaying && FGameState == gsPaused) mnuPause->trigger();
+        return;
+    }
+    if ((FGameState == gsPlaying || FGameState == gsPaused) && key == vk::P) {
         mnuPause->trigger();
         return;
     }
@@ -466,6 +553,7 @@ void THarvestaForm::InitBoardGraphics() {
     // The panel theme is global: the framed panels of the dialogs made later use it too.
     SetPanelTheme(2);
     const auto roundUp4 = [](int v) { return (v + 3) / 4 * 4; };
+    BoardImages_.Items.clear();
     const int width = roundUp4(pbMain->width());
     const int height = roundUp4(pbMain->height());
     BoardImages_.Scale = FScale;

@@ -139,14 +139,26 @@ class THarvestaForm : public QMainWindow {
 
     // The display scale for a primary screen of the given width.
     static double ScaleForScreenWidth(int width);
+    // The client size the layout takes at a designed scale.
+    static QSize ClientSizeForScale(double scale);
+    // The scale of the width rule, or a smaller designed one while a window whose frame and
+    // menu add `nonClient` to its client area would not fit the screen's available area; the
+    // smallest when none fits.
+    static double ScaleForScreen(int screenWidth, QSize available, QSize nonClient);
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
     void FormShow();
+    void ApplyScale(double scale);
+    void PlaceLogo();
+    void CentreOnDesktop();
+    void FitToScreen();
+    QSize NonClientSize() const;
     void BuildLayout();
     void BuildMenu();
     void InvalidateBoard();

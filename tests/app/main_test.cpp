@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <cstring>
 
@@ -98,13 +99,71 @@ class MainWindowTest : public QObject {
         modal.reset();
         messages.reset();
         platform::SetScreenWidthOverride(std::nullopt);
+        platform::SetScreenAreaOverride(std::nullopt);
     }
 
-    void scaleFollowsScreenWidthThresholds() {
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(851), 1.0);
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(850), 1.2);
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(769), 1.2);
-        QCOMPARE(THarvestaForm::ScaleForScreenWidth(768), 1.4);
+    // The scale follows the screen's width, then steps down while the whole window, with its
+    // frame and menu, would not fit the area panels and docks leave free. The frames are a
+    // GNOME title bar (37) and a KDE one (30) with its borders, each over a 22-pixel menu bar.
+    void scaleFitsTheScreen_data() {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("nonClient");
+        QTest::addColumn<double>("scale");
+        const QSize gnome(0, 37 + 22), kde(8, 30 + 22 + 4);
+        QTest::newRow("1920x1080, GNOME") << 1920 << QSize(1920, 1048) << gnome << 1.0;
+        QTest::newRow("1280x1024, KDE") << 1280 << QSize(1280, 980) << kde << 1.0;
+        QTest::newRow("1366x768, GNOME") << 1366 << QSize(1366, 736) << gnome << 1.4;
+        QTest::newRow("1366x768, KDE") << 1366 << QSize(1366, 724) << kde << 1.4;
+        QTest::newRow("1280x720, GNOME") << 1280 << QSize(1280, 688) << gnome << 1.4;
+        QTest::newRow("1280x800, GNOME") << 1280 << QSize(1280, 768) << gnome << 1.2;
+        QTest::newRow("1280x800, KDE") << 1280 << QSize(1280, 756) << kde << 1.4;
+        QTest::newRow("1024x768, GNOME") << 1024 << QSize(1024, 736) << gnome << 1.4;
+        QTest::newRow("1080x1920 upright") << 1080 << QSize(1080, 1888) << gnome << 1.0;
+        QTest::newRow("851 wide, tall") << 851 << QSize(851, 2000) << gnome << 1.0;
+        QTest::newRow("850 wide, tall") << 850 << QSize(850, 2000) << gnome << 1.2;
+        QTest::newRow("769 wide, tall") << 769 << QSize(769, 2000) << gnome << 1.2;
+        QTest::newRow("768 wide, tall") << 768 << QSize(768, 2000) << gnome << 1.4;
+        QTest::newRow("768x1024, KDE") << 768 << QSize(768, 980) << kde << 1.4;
+        QTest::newRow("800x600: nothing fits") << 800 << QSize(800, 568) << gnome << 1.4;
+    }
+    void scaleFitsTheScreen() {
+        QFETCH(int, screenWidth);
+        QFETCH(QSize, available);
+        QFETCH(QSize, nonClient);
+        QFETCH(double, scale);
+        const double chosen = THarvestaForm::ScaleForScreen(screenWidth, available, nonClient);
+        QCOMPARE(chosen, scale);
+        const auto fits = [&](double s) {
+            const QSize outer = THarvestaForm::ClientSizeForScale(s) + nonClient;
+            return outer.width() <= available.width() && outer.height() <= available.height();
+        };
+        // Whole, unless even the smallest picture overflows; and no larger than needed.
+        if (chosen < 1.4) QVERIFY(fits(chosen));
+        if (chosen > THarvestaForm::ScaleForScreenWidth(screenWidth))
+            QVERIFY(!fits(chosen == 1.4 ? 1.2 : 1.0));
+    }
+
+    // The main window asks the screen it opens on, and learns its frame once it is shown: a
+    // window that turns out too tall takes the next smaller scale, board pictures and all.
+    void theMainWindowOpensWholeOnASmallScreen() {
+        platform::SetScreenAreaOverride(platform::ScreenArea{1366, QRect(0, 32, 1366, 736)});
+        {
+            THarvestaForm form;
+            QCOMPARE(form.Scale(), 1.4);
+        }
+        platform::SetScreenAreaOverride(platform::ScreenArea{1920, QRect(0, 0, 1920, 1040)});
+        THarvestaForm form;
+        form.show();
+        QCOMPARE(form.Scale(), 1.0);
+        platform::SetScreenAreaOverride(platform::ScreenArea{1920, QRect(0, 0, 1920, 800)});
+        form.move(form.pos() + QPoint(1, 1)); // as a frame arriving after the first show
+        platform::SetScreenAreaOverride(std::nullopt);
+        QCOMPARE(form.Scale(), 1.2);
+        QVERIFY(form.frameGeometry().height() <= 800);
+        QCOMPARE(form.BoardPicture().Picture.Width, (form.pbMain->width() + 3) / 4 * 4);
+        QVERIFY(form.BoardImages().At(form.BoardImageIndex(0))->Width <
+                THarvestaForm::ClientSizeForScale(1.0).width() / 9);
     }
 
     void boardAndClientSizesPerScale_data() {
@@ -486,39 +545,42 @@ class MainWindowTest : public QObject {
         QCOMPARE(log.requests.size(), size_t(1));
     }
 
-    void f1OpensTheManualThenTogglesPauseDuringAGame() {
+    // F1 from each state: the game stands still while the manual covers it, and afterwards
+    // a game that was in play is paused and a paused one goes on.
+    void f1StopsTheGameBeforeTheManualOpens_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("during");
+        QTest::addColumn<int>("after");
+        QTest::newRow("before the first game") << int(gsNotStarted) << int(gsNotStarted)
+                                               << int(gsNotStarted);
+        QTest::newRow("in play") << int(gsPlaying) << int(gsPaused) << int(gsPaused);
+        QTest::newRow("paused") << int(gsPaused) << int(gsPaused) << int(gsPlaying);
+        QTest::newRow("after the end") << int(gsGameOver) << int(gsGameOver) << int(gsGameOver);
+    }
+    void f1StopsTheGameBeforeTheManualOpens() {
+        QFETCH(int, before);
+        QFETCH(int, during);
+        QFETCH(int, after);
         THarvestaForm form;
         QDialog manual;
         form.SetWindows(nullptr, nullptr, nullptr, &manual);
-        int ticksBehindManual = 0;
-        whileModal = [&] {
-            // The game goes on falling behind the manual.
-            if (form.GameState() == gsPlaying) {
-                form.harvestaTimerTimer();
-                ++ticksBehindManual;
-            }
-        };
-        form.FormKeyDown(&form, 112); // before the first start: only the manual
-        QCOMPARE(modalShown.size(), size_t(1));
-        QCOMPARE(form.GameState(), gsNotStarted);
-
-        form.mnuStartGame->trigger();
-        const int y = form.Engine().PosY;
-        form.FormKeyDown(&form, 112);
-        QCOMPARE(modalShown.size(), size_t(2));
-        QCOMPARE(ticksBehindManual, 1);
-        QCOMPARE(form.Engine().PosY, y + 1);
-        QCOMPARE(form.GameState(), gsPaused);
-        form.FormKeyDown(&form, 112);
-        QCOMPARE(form.GameState(), gsPlaying);
-
-        // After the end of a game it only opens the manual.
         form.OnGameOver() = nullptr;
-        endTheGame(form);
-        form.FormKeyDown(&form, 112);
-        QCOMPARE(modalShown.size(), size_t(4));
-        QCOMPARE(form.GameState(), gsGameOver);
-        QVERIFY(!form.harvestaTimer().isActive());
+        if (before != gsNotStarted) form.mnuStartGame->trigger();
+        if (before == gsPaused) form.mnuPause->trigger();
+        if (before == gsGameOver) endTheGame(form);
+        QCOMPARE(int(form.GameState()), before);
+        int stateBehind = 0;
+        bool fallingBehind = true;
+        whileModal = [&] {
+            stateBehind = form.GameState();
+            fallingBehind = form.harvestaTimer().isActive();
+        };
+        form.FormKeyDown(&form, vk::F1);
+        QCOMPARE(modalShown, std::vector<QDialog*>{&manual});
+        QCOMPARE(stateBehind, during);
+        QVERIFY(!fallingBehind);
+        QCOMPARE(int(form.GameState()), after);
+        QCOMPARE(form.harvestaTimer().isActive(), after == gsPlaying);
     }
 
     void theManualIsMadeWhenFirstOpenedAndKept() {
@@ -582,8 +644,10 @@ class MainWindowTest : public QObject {
         form.show();
         QCOMPARE(form.windowTitle(), QString("Harvesta"));
         const Qt::WindowFlags flags = form.windowFlags();
-        QVERIFY(flags.testFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint));
+        // Customised, or window managers add the buttons the window does not name.
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                Qt::MSWindowsFixedSizeDialogHint));
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         // The designed face, or the face that stands in for it where it is missing.
         const auto face = [](const QWidget* w, const QString& family, int pixels, bool bold) {
@@ -731,6 +795,29 @@ class MainWindowTest : public QObject {
         form.mnuPause->trigger();
         QCOMPARE(form.GameState(), gsPaused);
         QVERIFY(counter.Paints() > 0);
+    }
+
+    // The windows the game opens stand over it wherever the compositor places them, and a
+    // click on the game while one is open gives it back the keyboard: Escape still closes it.
+    void secondaryWindowsStayOverTheGameAndKeepTheKeyboard() {
+        THarvestaForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TfrmScores scores(&form);
+        QDialog manual(&form);
+        for (QDialog* window : {static_cast<QDialog*>(&scores), &manual}) {
+            window->show();
+            QVERIFY(window->windowHandle());
+            QCOMPARE(window->windowHandle()->transientParent(), form.windowHandle());
+            window->hide();
+        }
+        // Hiding took the keyboard from the window; active again, the window gives it back.
+        scores.show();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&scores, &activate);
+        QVERIFY(scores.focusWidget());
+        QTest::keyClick(scores.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!scores.isVisible());
     }
 
     void menuHasEightItemsTwoHidden() {
