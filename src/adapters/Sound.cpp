@@ -24,9 +24,9 @@ constexpr float kRecoveryPerFrame = 1.0f / 4800.0f;
 // While the last sounds die away after a game stops, the device is looked at this often.
 constexpr int kClosePollMs = 200;
 
-constexpr const char* kBlockNames[kCueCount] = {"SND_LAND",     "SND_ROWS1",   "SND_ROWS2",
-                                                "SND_ROWS3",    "SND_ROWS4",   "SND_GAMEOVER",
-                                                "SND_FANFARE",  "SND_TICK"};
+constexpr const char* kBlockNames[kCueCount] = {"SND_LAND",    "SND_ROWS1", "SND_ROWS2",
+                                                "SND_ROWS3",   "SND_ROWS4", "SND_GAMEOVER",
+                                                "SND_FANFARE", "SND_TICK"};
 
 // ALSA's device watch looks for new devices ten times a second. Where SDL sits on plain ALSA
 // (no sound server), the audio subsystem is therefore held only while the device is open;

@@ -3,9 +3,11 @@
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
+#include "adapters/Sound.h"
 #include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
 #include "results/BestResultStore.h"
+#include "results/SoundSetting.h"
 #include "results/scores.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <numeric>
 #include <utility>
 
 namespace harvesta {
@@ -115,7 +118,8 @@ void TImage::leaveEvent(QEvent*) {
     if (OnMouseLeave) OnMouseLeave();
 }
 
-THarvestaForm::THarvestaForm(QWidget* parent) : QMainWindow(parent) {
+THarvestaForm::THarvestaForm(QWidget* parent)
+    : QMainWindow(parent), sound_(std::make_unique<TGameSound>()) {
     setWindowTitle("Harvesta");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -212,6 +216,9 @@ void THarvestaForm::BuildMenu() {
     Results1 = item("Best scores", &THarvestaForm::Results1Click);
     mnuManual = item("Manual", &THarvestaForm::mnuManualClick);
     About1 = item("About", &THarvestaForm::About1Click);
+    mnuSound = item("Sound", &THarvestaForm::mnuSoundClick);
+    mnuSound->setCheckable(true);
+    mnuSound->setChecked(true);
     Exit1 = item("Exit", &THarvestaForm::Exit1Click);
 
     harvestaTimer_ = new QTimer(this);
@@ -295,6 +302,10 @@ bool THarvestaForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void THarvestaForm::FormKeyDown(QObject* sender, int key) {
+    if (key == vk::M) {
+        mnuSound->trigger();
+        return;
+    }
     if (key == vk::S || key == vk::F4) {
         mnuStartGame->trigger();
         return;
@@ -336,7 +347,13 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     engine.PutPiece();
     if (sender) return; // only a fall made by the timer lands the piece
 
+    // Every full row adds one count per column to the yield.
+    const auto cells = [&] { return std::accumulate(engine.Yield + 1, std::end(engine.Yield), 0); };
+    const std::int32_t before = cells();
     engine.RemoveFullRows();
+    const std::int32_t rows = (cells() - before) / (ColCount - 2);
+    sound_->Play(TCue::Landing);
+    if (rows > 0) sound_->Play(RowsCue(rows));
     ShowYield();
     engine.NewPiece();
     // Setting the interval restarts the period, so the next fall comes a full interval later.
@@ -349,6 +366,8 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     }
     harvestaTimer_->stop();
     FGameState = gsGameOver;
+    sound_->Play(TCue::GameOver);
+    sound_->SetGameRunning(false);
     if (FOnGameOver) FOnGameOver(this);
     InvalidateBoard();
 }
@@ -374,6 +393,7 @@ void THarvestaForm::mnuStartGameClick() {
         NewGame();
     mnuPause->setEnabled(true);
     FGameState = gsPlaying;
+    sound_->SetGameRunning(true);
     pbMain->repaint();
     if (!harvestaTimer_->isActive()) harvestaTimer_->start();
     ShowYield();
@@ -386,6 +406,8 @@ void THarvestaForm::mnuPauseClick() {
     else
         harvestaTimer_->start();
     FGameState = harvestaTimer_->isActive() ? gsPlaying : gsPaused;
+    sound_->SetGameRunning(FGameState == gsPlaying);
+    sound_->Play(TCue::Tick);
     InvalidateBoard();
 }
 
@@ -417,6 +439,18 @@ void THarvestaForm::mnuManualClick() {
 void THarvestaForm::About1Click() {
     ShowSecondary(about_);
 }
+void THarvestaForm::StartSound() {
+    const bool on = ReadSoundOn();
+    mnuSound->setChecked(on);
+    sound_->SetOn(on);
+    sound_->Prepare();
+}
+
+void THarvestaForm::mnuSoundClick() {
+    sound_->SetOn(mnuSound->isChecked());
+    WriteSoundOn(mnuSound->isChecked());
+}
+
 void THarvestaForm::Exit1Click() {
     close();
 }
@@ -455,7 +489,7 @@ void THarvestaForm::CheckBestResult(QObject*) {
     std::array<QString, FruitKindCount> yield;
     for (int k = 1; k <= FruitKindCount; ++k)
         yield[k - 1] = yieldLabels_[k]->text();
-    harvesta::CheckBestResult(yield, *scores_);
+    harvesta::CheckBestResult(yield, *scores_, [this] { sound_->Play(TCue::Fanfare); });
 }
 
 void THarvestaForm::LoadBestResult() {

@@ -73,7 +73,7 @@ Sound fanfare() {
 // A short, light tick, like a clock's.
 Sound tick() {
     Sound s(0.05);
-    s.Add({0.0, 0.05, 1760.0, 1.0, 0.002}, {{1.0, 1.0, 70}, {2.0, 0.15, 110}});
+    s.Add({0.0, 0.05, 1760.0, 1.0, 0.004}, {{1.0, 1.0, 70}, {2.0, 0.15, 110}});
     s.Finish(kSoftPeak * 0.8);
     return s;
 }

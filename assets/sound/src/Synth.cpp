@@ -28,8 +28,7 @@ void Sound::Add(const Note& note, const std::vector<Partial>& timbre) {
         double phase = 0;
         for (std::size_t i = 0; i < count && first + i < samples_.size(); ++i) {
             const double t = static_cast<double>(i) / kRate;
-            const double envelope = raisedCosine(t / note.attack) *
-                                    std::exp(-partial.decay * t) *
+            const double envelope = raisedCosine(t / note.attack) * std::exp(-partial.decay * t) *
                                     raisedCosine((note.length - t) / kRelease);
             samples_[first + i] += note.level * partial.level * envelope * std::sin(phase);
             const double frequency = note.frequency * partial.ratio * (1 + note.glide * t);

@@ -9,17 +9,17 @@ namespace harvesta::sound {
 inline constexpr int kRate = 48000;
 
 struct Partial {
-    double ratio;  // of the note's frequency
-    double level;  // of the note's level
-    double decay;  // per second: the partial falls to 1/e after 1/decay seconds
+    double ratio; // of the note's frequency
+    double level; // of the note's level
+    double decay; // per second: the partial falls to 1/e after 1/decay seconds
 };
 
 struct Note {
-    double start;   // seconds from the beginning of the sound
-    double length;  // seconds, release included
+    double start;  // seconds from the beginning of the sound
+    double length; // seconds, release included
     double frequency;
     double level;
-    double attack;  // seconds
+    double attack;    // seconds
     double glide = 0; // relative change of frequency per second (a falling knock glides down)
 };
 

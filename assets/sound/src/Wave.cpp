@@ -37,7 +37,8 @@ bool WriteWave(const std::string& path, const std::vector<double>& samples, int 
     put32(out, dataBytes);
     for (const double s : samples) {
         const long v = std::lround(std::clamp(s, -1.0, 1.0) * 32767.0);
-        put16(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))));
+        put16(out,
+              static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))));
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(out.data(), static_cast<std::streamsize>(out.size()));
