@@ -3,10 +3,12 @@
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
+#include "adapters/Sound.h"
 #include "adapters/WindowSystem.h"
 #include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
 #include "results/BestResultStore.h"
+#include "results/SoundSetting.h"
 #include "results/scores.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cassert>
+#include <numeric>
 #include <utility>
 
 namespace harvesta {
@@ -122,7 +125,8 @@ void TImage::leaveEvent(QEvent*) {
     if (OnMouseLeave) OnMouseLeave();
 }
 
-THarvestaForm::THarvestaForm(QWidget* parent) : QMainWindow(parent) {
+THarvestaForm::THarvestaForm(QWidget* parent)
+    : QMainWindow(parent), sound_(std::make_unique<TGameSound>()) {
     setWindowTitle("Harvesta");
     // Only the hints named: without CustomizeWindowHint window managers add the maximise
     // button, which can only move a fixed-size window to the corner.
@@ -223,6 +227,9 @@ void THarvestaForm::BuildMenu() {
     Results1 = item("Best scores", &THarvestaForm::Results1Click);
     mnuManual = item("Manual", &THarvestaForm::mnuManualClick);
     About1 = item("About", &THarvestaForm::About1Click);
+    mnuSound = item("Sound", &THarvestaForm::mnuSoundClick);
+    mnuSound->setCheckable(true);
+    mnuSound->setChecked(true);
     Exit1 = item("Exit", &THarvestaForm::Exit1Click);
 
     harvestaTimer_ = new QTimer(this);
@@ -374,6 +381,10 @@ bool THarvestaForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void THarvestaForm::FormKeyDown(QObject* sender, int key) {
+    if (key == vk::M) {
+        mnuSound->trigger();
+        return;
+    }
     if (key == vk::S || key == vk::F4) {
         mnuStartGame->trigger();
         return;
@@ -423,7 +434,13 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     engine.PutPiece();
     if (sender) return; // only a fall made by the timer lands the piece
 
+    // Every full row adds one count per column to the yield.
+    const auto cells = [&] { return std::accumulate(engine.Yield + 1, std::end(engine.Yield), 0); };
+    const std::int32_t before = cells();
     engine.RemoveFullRows();
+    const std::int32_t rows = (cells() - before) / (ColCount - 2);
+    sound_->Play(TCue::Landing);
+    if (rows > 0) sound_->Play(RowsCue(rows));
     ShowYield();
     engine.NewPiece();
     // Setting the interval restarts the period, so the next fall comes a full interval later.
@@ -436,6 +453,8 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     }
     harvestaTimer_->stop();
     FGameState = gsGameOver;
+    sound_->Play(TCue::GameOver);
+    sound_->SetGameRunning(false);
     if (FOnGameOver) FOnGameOver(this);
     InvalidateBoard();
 }
@@ -461,6 +480,7 @@ void THarvestaForm::mnuStartGameClick() {
         NewGame();
     mnuPause->setEnabled(true);
     FGameState = gsPlaying;
+    sound_->SetGameRunning(true);
     pbMain->repaint();
     if (!harvestaTimer_->isActive()) harvestaTimer_->start();
     ShowYield();
@@ -473,6 +493,8 @@ void THarvestaForm::mnuPauseClick() {
     else
         harvestaTimer_->start();
     FGameState = harvestaTimer_->isActive() ? gsPlaying : gsPaused;
+    sound_->SetGameRunning(FGameState == gsPlaying);
+    sound_->Play(TCue::Tick);
     InvalidateBoard();
 }
 
@@ -504,6 +526,18 @@ void THarvestaForm::mnuManualClick() {
 void THarvestaForm::About1Click() {
     ShowSecondary(about_);
 }
+void THarvestaForm::StartSound() {
+    const bool on = ReadSoundOn();
+    mnuSound->setChecked(on);
+    sound_->SetOn(on);
+    sound_->Prepare();
+}
+
+void THarvestaForm::mnuSoundClick() {
+    sound_->SetOn(mnuSound->isChecked());
+    WriteSoundOn(mnuSound->isChecked());
+}
+
 void THarvestaForm::Exit1Click() {
     close();
 }
@@ -542,7 +576,7 @@ void THarvestaForm::CheckBestResult(QObject*) {
     std::array<QString, FruitKindCount> yield;
     for (int k = 1; k <= FruitKindCount; ++k)
         yield[k - 1] = yieldLabels_[k]->text();
-    harvesta::CheckBestResult(yield, *scores_);
+    harvesta::CheckBestResult(yield, *scores_, [this] { sound_->Play(TCue::Fanfare); });
 }
 
 void THarvestaForm::LoadBestResult() {

@@ -22,7 +22,8 @@ class QTimer;
 
 namespace harvesta {
 class TfrmScores;
-}
+class TGameSound;
+} // namespace harvesta
 
 namespace harvesta {
 
@@ -39,6 +40,7 @@ inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
+inline constexpr int M = 'M';
 inline constexpr int P = 'P';
 inline constexpr int S = 'S';
 inline constexpr int F1 = 112;
@@ -87,6 +89,9 @@ class THarvestaForm : public QMainWindow {
     // Or the manual window is made the first time it is opened: its page view is the largest
     // of the secondary windows, and many games never open it.
     void SetManualMaker(std::function<QDialog*()> make);
+    // Called after the first frame: the player's sound choice is read and the sound started.
+    void StartSound();
+    TGameSound& Sound() { return *sound_; }
 
     // Handlers, named after the control and event; the Qt event overrides forward here.
     void FormKeyDown(QObject* sender, int key);
@@ -98,6 +103,7 @@ class THarvestaForm : public QMainWindow {
     void Results1Click();
     void mnuManualClick();
     void About1Click();
+    void mnuSoundClick();
     void Exit1Click();
     void Image2Click();
     void Image2MouseEnter();
@@ -120,6 +126,7 @@ class THarvestaForm : public QMainWindow {
     QAction* Results1 = nullptr;
     QAction* mnuManual = nullptr;
     QAction* About1 = nullptr;
+    QAction* mnuSound = nullptr;
     QAction* Exit1 = nullptr;
     QWidget* pnlHead = nullptr;
     QWidget* pnlCommon = nullptr;
@@ -189,6 +196,7 @@ class THarvestaForm : public QMainWindow {
     QPointer<QDialog> fontPreview_, about_, manual_;
     std::function<QDialog*()> makeManual_;
     QPointer<TfrmScores> scores_;
+    std::unique_ptr<TGameSound> sound_;
 };
 
 } // namespace harvesta

@@ -15,6 +15,12 @@ namespace harvesta {
 
 namespace {
 
+#ifndef Q_OS_WIN
+const QString kResultsPrefix = QStringLiteral("Software/Harvesta/Results/");
+#else
+const QString kResultsPrefix;
+#endif
+
 QString valueName(int kind) {
     return QStringLiteral("fruit%1").arg(kind);
 }
@@ -71,7 +77,7 @@ TResultsKey::TResultsKey(Mode mode) {
 #else
     settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                             QStringLiteral("Harvesta"), QStringLiteral("Harvesta"));
-    prefix_ = QStringLiteral("Software/Harvesta/Results/");
+    prefix_ = kResultsPrefix;
 #endif
     if (mode == Mode::ReadOnly) {
         // Reading never creates anything: a missing file or key path counts as no key. A file
@@ -103,10 +109,10 @@ std::optional<QString> TResultsKey::Read(const QString& name, bool& wrongType) c
     return value.toString();
 }
 
-bool TResultsKey::KeepAsideIfUnclean() {
-    // The registry has no file to rewrite: only the ten values are replaced.
-    if (settings_->format() != QSettings::IniFormat) return true;
-    const QString path = settings_->fileName();
+bool KeepSettingsAsideIfUnclean(QSettings& settings) {
+    // The registry has no file to rewrite: only the values written are replaced.
+    if (settings.format() != QSettings::IniFormat) return true;
+    const QString path = settings.fileName();
     QFile file(path);
     if (!file.exists()) return true;
     if (!file.open(QIODevice::ReadOnly)) return false;
@@ -116,9 +122,8 @@ bool TResultsKey::KeepAsideIfUnclean() {
     // held was never shown; it is kept too.
     bool clean = RewriteReproduces(original);
     for (int k = 1; k <= 10 && clean; ++k) {
-        bool wrongType = false;
-        Read(valueName(k), wrongType);
-        clean = !wrongType;
+        const QVariant value = settings.value(kResultsPrefix + valueName(k));
+        clean = !value.isValid() || value.typeId() == QMetaType::QString;
     }
     if (clean) return true;
     // Replaced whole or not at all, so a crash never leaves half a copy.
@@ -128,7 +133,7 @@ bool TResultsKey::KeepAsideIfUnclean() {
 }
 
 bool TResultsKey::WriteAll(const std::array<QString, 10>& values) {
-    if (!KeepAsideIfUnclean()) return false;
+    if (!KeepSettingsAsideIfUnclean(*settings_)) return false;
     if (settings_->format() == QSettings::IniFormat)
         RemoveAbandonedLock(settings_->fileName() + QStringLiteral(".lock"));
     for (int k = 1; k <= 10; ++k)
@@ -173,7 +178,8 @@ std::optional<std::int32_t> ParseCount(const QString& text) {
     return value;
 }
 
-void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores) {
+void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
+                     const std::function<void()>& congratulated) {
     // Sums in 64 bits: ten large counts cannot overflow into a wrong comparison.
     std::int64_t best = 0;
     for (int k = 1; k <= 10; ++k) {
@@ -201,6 +207,7 @@ void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores) {
     }
     LoadBestResult(scores);
     scores.SetTitle(kRecordTitle);
+    if (congratulated) congratulated();
     // A game can end while the window is already open from the menu: it then shows the new
     // counts under the congratulation, and closing it brings the ordinary title back.
     if (scores.isVisible()) return;

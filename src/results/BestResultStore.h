@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,12 +36,15 @@ class TResultsKey {
     bool WriteAll(const std::array<QString, 10>& values);
 
   private:
-    bool KeepAsideIfUnclean();
-
     std::unique_ptr<QSettings> settings_;
     QString prefix_;
     bool open_ = false;
 };
+
+// Before the game rewrites its settings file (settings of the INI format): a file that the
+// rewrite would not reproduce, or whose stored counts are not strings, is first kept beside it
+// as <file>.bak. False when that copy cannot be made; nothing may be written then.
+bool KeepSettingsAsideIfUnclean(QSettings& settings);
 
 // Reads one stored value of the open key, or the default when the key has none.
 QString ReadResultValue(const TResultsKey& key, const QString& name, const QString& fallback,
@@ -52,8 +56,10 @@ QString ReadResultValue(const TResultsKey& key, const QString& name, const QStri
 void LoadBestResult(TfrmScores& scores);
 
 // The game-over check: when the finished game's sum is not smaller than the best sum, stores
-// it, reloads it into the window and shows the window with the congratulation.
-void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores);
+// it, reloads it into the window and shows the window with the congratulation;
+// `congratulated` runs as the congratulation appears.
+void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
+                     const std::function<void()>& congratulated = {});
 
 // Removes the lock file that a writer killed in the moment of taking it left empty; a lock
 // file with content (a live writer's) stays. True when one was removed.

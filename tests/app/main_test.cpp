@@ -820,15 +820,15 @@ class MainWindowTest : public QObject {
         QVERIFY(!scores.isVisible());
     }
 
-    void menuHasEightItemsTwoHidden() {
+    void menuHasNineItemsTwoHidden() {
         THarvestaForm form;
         const auto actions = form.menuBar()->actions();
-        QCOMPARE(actions.size(), 8);
+        QCOMPARE(actions.size(), 9);
         QStringList captions;
         for (auto* a : actions)
             captions << a->text();
         QCOMPARE(captions, QStringList({"Start game", "Pause", "Form.Parameters", "Form",
-                                        "Best scores", "Manual", "About", "Exit"}));
+                                        "Best scores", "Manual", "About", "Sound", "Exit"}));
         QVERIFY(!form.Width1->isVisible());
         QVERIFY(!form.mnuForm->isVisible());
     }
