@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    qt6-base-dev zlib1g-dev cmake ninja-build g++
+    qt6-base-dev zlib1g-dev libsdl2-dev cmake ninja-build g++
     googletest libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     fonts-wine fonts-arkpandora

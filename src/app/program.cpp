@@ -42,6 +42,7 @@ int main(int argc, char* argv[]) {
         HarvestaForm.SetWindows(Form1, frmAbout, frmScores, nullptr);
         HarvestaForm.SetManualMaker(
             [&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
+        HarvestaForm.StartGamePads();
     });
     HarvestaForm.show();
     return QApplication::exec();
