@@ -136,6 +136,7 @@ THarvestaForm::THarvestaForm(QWidget* parent)
     setFont(pixelFont("Tahoma", 11));
     BuildLayout();
     BuildMenu();
+    BuildPlayInput();
     qApp->installEventFilter(this);
     platform::KeepSecondaryWindowsOver(*this);
     FormCreate();
@@ -611,16 +612,22 @@ void THarvestaForm::InitBoardGraphics() {
     pbMain->repaint();
 }
 
+QRect THarvestaForm::BoardCellRect(int column, int row) const {
+    // The rows stand on the bottom of the common panel; the box clips the last few pixels.
+    const int cell = pbMain->width() / (ColCount - 2);
+    return {(column - 2) * cell + 2, pnlCommon->height() - (RowCount - row) * cell, cell, cell};
+}
+
 void THarvestaForm::pbMainPaint(QPainter& canvas) {
     TRGBPicture& board = BoardPicture_->Picture;
     FillPicture(board, PixelAt(*BoardImages_.At(BoardImageIndex_[11]), 1, 1));
-    const int cell = pbMain->width() / (ColCount - 2);
-    const int bottom = pnlCommon->height();
     for (int c = 2; c <= ColCount - 1; ++c)
         for (int r = RowCount - 1; r >= 2; --r)
-            if (const int kind = FEngine->Field[c][r])
-                DrawPicture((c - 2) * cell + 2, bottom - (RowCount - r) * cell,
-                            *BoardImages_.At(BoardImageIndex_[kind - 1]), dmCopy, board);
+            if (const int kind = FEngine->Field[c][r]) {
+                const QRect place = BoardCellRect(c, r);
+                DrawPicture(place.x(), place.y(), *BoardImages_.At(BoardImageIndex_[kind - 1]),
+                            dmCopy, board);
+            }
     if (FGameState == gsGameOver)
         DrawPicture(100, 100, *BoardImages_.At(BoardImageIndex_[13]), dmKey, board);
     else if (FGameState == gsPaused)

@@ -2,6 +2,7 @@
 // The main window: start-up sizes, the menu, the keys, the fall timer, the four game states
 // and the game loop that drives the engine.
 
+#include "adapters/GamePads.h"
 #include "adapters/GraphicsTransfer.h"
 #include "game/gameBody.h"
 #include "imaging/ImageLib.h"
@@ -17,6 +18,7 @@
 
 class QAction;
 class QDialog;
+class QPointF;
 class QLabel;
 class QTimer;
 
@@ -47,15 +49,26 @@ inline constexpr int F1 = 112;
 inline constexpr int F4 = 115;
 } // namespace vk
 
+enum class TPointerPhase { Press, Move, Release };
+
 // A surface painted only by its owner's handler. It paints every pixel itself, so Qt never
-// erases it first: invalidating it cannot flicker.
+// erases it first: invalidating it cannot flicker. It reports the left mouse button and the
+// first finger that touches it, pressed, moving and let go, in its own coordinates.
 class TPaintBox : public QWidget {
   public:
     explicit TPaintBox(QWidget* parent);
     std::function<void(QPainter&)> OnPaint;
+    std::function<void(TPointerPhase, QPointF)> OnPointer;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    int finger_ = -1;
 };
 
 // A picture control that reports the pointer entering and leaving it and clicks on it.
@@ -109,6 +122,18 @@ class THarvestaForm : public QMainWindow {
     void Image2MouseEnter();
     void Image2MouseLeave();
     void pbMainPaint(QPainter& canvas);
+    // Mouse and finger on the board: a press left of the falling piece, right of it, on it or
+    // below it acts as Left, Right, turn or Down; held, it repeats until the piece has come
+    // under it. Before a game or after one it starts a game, on a paused board it resumes.
+    void pbMainPointer(TPointerPhase phase, QPointF at);
+    void pointerRepeatTimerTimer();
+    QTimer& pointerRepeatTimer() { return *pointerRepeat_; }
+    // The game controllers, from the first frame on; their buttons act as the keys do.
+    void StartGamePads();
+    void GamePadCommand(platform::PadButton button);
+    platform::GamePads* GamePads() const { return gamePads_.get(); }
+    // Where the board draws the cell of a column and row of the field.
+    QRect BoardCellRect(int column, int row) const;
 
     using TNotifyEvent = std::function<void(QObject* sender)>;
     // The game-over event; FormCreate sets it to CheckBestResult.
@@ -175,6 +200,8 @@ class THarvestaForm : public QMainWindow {
     void LoadBestResult();
     void ShowSecondary(QDialog* window);
     void InitBoardGraphics();
+    void BuildPlayInput();
+    int BoardKeyAt(QPointF at) const;
 
     TNotifyEvent FOnGameOver;
     std::unique_ptr<THarvestaEngine> FEngine;
@@ -197,6 +224,13 @@ class THarvestaForm : public QMainWindow {
     std::function<QDialog*()> makeManual_;
     QPointer<TfrmScores> scores_;
     std::unique_ptr<TGameSound> sound_;
+
+    QTimer* pointerRepeat_ = nullptr;
+    // The key a held press repeats, 0 when none; where the pointer is now, and where the
+    // last row of a swipe down was counted from.
+    int pointerKey_ = 0;
+    double pointerX_ = 0, pointerY_ = 0, swipeFromY_ = 0;
+    std::unique_ptr<platform::GamePads> gamePads_;
 };
 
 } // namespace harvesta

@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
         HarvestaForm.SetManualMaker(
             [&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
         HarvestaForm.StartSound();
+        HarvestaForm.StartGamePads();
     });
     HarvestaForm.show();
     return QApplication::exec();
