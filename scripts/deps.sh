@@ -11,6 +11,7 @@ packages=(
     xvfb xdotool x11-xkb-utils
     weston qt6-wayland
     desktop-file-utils appstream
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Extra tools for running the game without a display (screenshots, and bench/startup.py, whose
 # xev watches for the first window) and for the decoder fuzz target.
