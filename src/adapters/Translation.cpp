@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QRawFont>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 namespace harvesta::platform {
@@ -137,7 +138,11 @@ bool FaceHasLetters(const QFont& font, const QString& text) {
 }
 
 QFont FaceWithLetters(const QFont& font, const QString& text) {
-    if (FaceHasLetters(font, text)) return font;
+    // Every face the game is designed with has the English letters; asking the face itself
+    // would load it before the first paint needs it.
+    const bool ascii = std::all_of(text.cbegin(), text.cend(),
+                                   [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii || FaceHasLetters(font, text)) return font;
     // Faces of the designed faces' open look, with every letter of the game's languages.
     static const char* const kStandIns[] = {"DejaVu Sans", "Noto Sans", "Liberation Sans",
                                             "Arial", "Segoe UI"};
