@@ -14,6 +14,7 @@ packages=(
     # plugin sets up EGL through the driver, and the sanitizer suite must pass there too.
     libgl1-mesa-dri
     desktop-file-utils appstream
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Extra tools for running the game without a display (screenshots, and bench/startup.py, whose
 # xev watches for the first window) and for the decoder fuzz target.

@@ -1,5 +1,6 @@
 #include "adapters/QtPlatform.h"
 
+#include "adapters/Translation.h"
 #include "adapters/WindowSystem.h"
 
 #include <QApplication>
@@ -36,7 +37,8 @@ FontChooser& fontChooser() {
     return chooser;
 }
 
-MessageAnswer showQtMessage(const MessageRequest& request) {
+MessageAnswer showQtMessage(const MessageRequest& untranslated) {
+    const MessageRequest request = TranslatedMessage(untranslated);
     QMessageBox box(QApplication::activeWindow());
     box.setText(QString::fromStdString(request.text));
     box.setWindowTitle(QString::fromStdString(request.caption));

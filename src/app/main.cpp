@@ -4,6 +4,7 @@
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/Sound.h"
+#include "adapters/Translation.h"
 #include "adapters/WindowSystem.h"
 #include "imaging/ImageProcessing.h"
 #include "imaging/SetupFunctions.h"
@@ -12,6 +13,7 @@
 #include "results/scores.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QKeyEvent>
@@ -172,9 +174,9 @@ void THarvestaForm::BuildLayout() {
 
     pnlInformation = panel(pnlCommon, QColor(227, 227, 227));
     pnlTitle = new QWidget(pnlInformation);
-    auto* title = new QLabel("YIELD", pnlTitle);
+    auto* title = new QLabel(QCoreApplication::translate("THarvestaForm", "YIELD"), pnlTitle);
     title->setObjectName("Label12");
-    title->setFont(pixelFont("Verdana", 27, true));
+    title->setFont(platform::FaceWithLetters(pixelFont("Verdana", 27, true), title->text()));
     title->move(120, 5);
     title->adjustSize();
 
@@ -214,24 +216,32 @@ void THarvestaForm::BuildLayout() {
 void THarvestaForm::BuildMenu() {
     QMenuBar* bar = menuBar();
     auto item = [&](const char* caption, void (THarvestaForm::*handler)()) {
-        QAction* action = bar->addAction(caption);
+        QAction* action = bar->addAction(QCoreApplication::translate("THarvestaForm", caption));
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    mnuStartGame = item("Start game", &THarvestaForm::mnuStartGameClick);
-    mnuPause = item("Pause", &THarvestaForm::mnuPauseClick);
+    mnuStartGame = item(QT_TRANSLATE_NOOP("THarvestaForm", "Start game"),
+                        &THarvestaForm::mnuStartGameClick);
+    mnuPause = item(QT_TRANSLATE_NOOP("THarvestaForm", "Pause"), &THarvestaForm::mnuPauseClick);
     mnuPause->setEnabled(false);
-    Width1 = item("Form.Parameters", &THarvestaForm::Width1Click);
+    Width1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Form.Parameters"),
+                  &THarvestaForm::Width1Click);
     Width1->setVisible(false);
-    mnuForm = item("Form", &THarvestaForm::mnuFormClick);
+    mnuForm = item(QT_TRANSLATE_NOOP("THarvestaForm", "Form"), &THarvestaForm::mnuFormClick);
     mnuForm->setVisible(false);
-    Results1 = item("Best scores", &THarvestaForm::Results1Click);
-    mnuManual = item("Manual", &THarvestaForm::mnuManualClick);
-    About1 = item("About", &THarvestaForm::About1Click);
-    mnuSound = item("Sound", &THarvestaForm::mnuSoundClick);
+    Results1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Best scores"),
+                    &THarvestaForm::Results1Click);
+    mnuManual = item(QT_TRANSLATE_NOOP("THarvestaForm", "Manual"), &THarvestaForm::mnuManualClick);
+    About1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "About"), &THarvestaForm::About1Click);
+    mnuSound = item(QT_TRANSLATE_NOOP("THarvestaForm", "Sound"), &THarvestaForm::mnuSoundClick);
     mnuSound->setCheckable(true);
     mnuSound->setChecked(true);
-    Exit1 = item("Exit", &THarvestaForm::Exit1Click);
+    Exit1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Exit"), &THarvestaForm::Exit1Click);
+    // One face for the whole bar, the later "New game" included, that has every letter.
+    QString captions = QCoreApplication::translate("THarvestaForm", "New game");
+    for (const QAction* action : bar->actions())
+        captions += action->text();
+    bar->setFont(platform::FaceWithLetters(bar->font(), captions));
 
     harvestaTimer_ = new QTimer(this);
     harvestaTimer_->setObjectName("harvestaTimer");
@@ -467,16 +477,17 @@ void THarvestaForm::harvestaTimerTimer() {
 void THarvestaForm::mnuStartGameClick() {
     if (FGameState == gsPlaying || FGameState == gsPaused) {
         harvestaTimer_->stop();
-        const auto answer = platform::ShowMessage({"Are you really want to start new game?",
-                                                   "Harvesta", platform::MessageIcon::Question,
-                                                   platform::MessageButtons::YesNo});
+        const auto answer = platform::ShowMessage(
+            {QCoreApplication::translate("THarvestaForm", "Are you really want to start new game?")
+                 .toStdString(),
+             "Harvesta", platform::MessageIcon::Question, platform::MessageButtons::YesNo});
         if (answer != platform::MessageAnswer::Yes) {
             if (FGameState == gsPlaying) harvestaTimer_->start();
             return;
         }
     }
     if (FGameState == gsNotStarted)
-        mnuStartGame->setText("New game");
+        mnuStartGame->setText(QCoreApplication::translate("THarvestaForm", "New game"));
     else
         NewGame();
     mnuPause->setEnabled(true);
@@ -502,7 +513,10 @@ void THarvestaForm::mnuPauseClick() {
 void THarvestaForm::Width1Click() {
     const QRect outer = frameGeometry();
     platform::ShowMessage(
-        {"Width = " + std::to_string(outer.width()) + " Height = " + std::to_string(outer.height()),
+        {QCoreApplication::translate("THarvestaForm", "Width = %1 Height = %2")
+             .arg(outer.width())
+             .arg(outer.height())
+             .toStdString(),
          "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 

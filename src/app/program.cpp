@@ -6,6 +6,7 @@
 #include "adapters/FontWarmUp.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/StartupReport.h"
+#include "adapters/Translation.h"
 #include "app/main.h"
 #include "results/scores.h"
 #include "windows/Help_module.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("example.littleorchard.Harvesta");
     QApplication::setWindowIcon(harvesta::ApplicationIcon());
     harvesta::platform::InstallQtServices();
+    harvesta::platform::InstallTranslation();
     harvesta::platform::InstallDeferredIcons();
     fontConfiguration.Wait();
     harvesta::platform::InstallDesignedFonts(

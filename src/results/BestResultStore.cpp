@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "results/scores.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -168,7 +169,7 @@ void LoadBestResult(TfrmScores& scores) {
         scores.Label(k)->adjustSize();
     }
     if (!wrongTyped.isEmpty())
-        reportError(QStringLiteral("Invalid data type for '%1'").arg(wrongTyped));
+        reportError(QCoreApplication::translate("TResultsKey", "Invalid data type for '%1'").arg(wrongTyped));
 }
 
 std::optional<std::int32_t> ParseCount(const QString& text) {
@@ -186,14 +187,14 @@ void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
         const QString text = scores.Label(k)->text();
         const auto count = ParseCount(text);
         if (!count)
-            return reportError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+            return reportError(QCoreApplication::translate("TResultsKey", "'%1' is not a valid integer value").arg(text));
         best += *count;
     }
     std::int64_t current = 0;
     for (const QString& text : yield) {
         const auto count = ParseCount(text);
         if (!count)
-            return reportError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+            return reportError(QCoreApplication::translate("TResultsKey", "'%1' is not a valid integer value").arg(text));
         current += *count;
     }
     if (current < best) return;
@@ -203,16 +204,16 @@ void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
         // A key that cannot be opened for writing stores nothing and says nothing; the
         // congratulation still comes, over the old counts.
         if (key.IsOpen() && !key.WriteAll(yield))
-            return reportError(QStringLiteral("Failed to set data for '%1'").arg(valueName(1)));
+            return reportError(QCoreApplication::translate("TResultsKey", "Failed to set data for '%1'").arg(valueName(1)));
     }
     LoadBestResult(scores);
-    scores.SetTitle(kRecordTitle);
+    scores.SetTitle(RecordTitle());
     if (congratulated) congratulated();
     // A game can end while the window is already open from the menu: it then shows the new
     // counts under the congratulation, and closing it brings the ordinary title back.
     if (scores.isVisible()) return;
     platform::ShowModal(scores);
-    scores.SetTitle(kBestScoresTitle);
+    scores.SetTitle(BestScoresTitle());
 }
 
 } // namespace harvesta

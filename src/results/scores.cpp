@@ -1,7 +1,9 @@
 #include "results/scores.h"
 
 #include "adapters/QtPictures.h"
+#include "adapters/Translation.h"
 
+#include <QCoreApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -28,9 +30,17 @@ QIcon okGlyph() {
 
 } // namespace
 
+QString BestScoresTitle() {
+    return QCoreApplication::translate("TfrmScores", "Best scores ");
+}
+
+QString RecordTitle() {
+    return QCoreApplication::translate("TfrmScores", "You get highest results! ");
+}
+
 TfrmScores::TfrmScores(QWidget* mainWindow) : TLayeredForm(mainWindow, kScoresFace) {
     setWindowTitle("frmScores");
-    btnOk->setText("OK");
+    btnOk->setText(QCoreApplication::translate("TfrmScores", "OK"));
     btnOk->setIcon(okGlyph());
     btnOk->setIconSize(QSize(81, 76));
     btnOk->setFixedSize(145, 89);
@@ -38,12 +48,14 @@ TfrmScores::TfrmScores(QWidget* mainWindow) : TLayeredForm(mainWindow, kScoresFa
     btnOk->setDefault(false);
     btnOk->setAutoDefault(true);
 
-    lblTitle = new QLabel(kBestScoresTitle, this);
+    lblTitle = new QLabel(BestScoresTitle(), this);
     lblTitle->setObjectName("lblTitle");
     lblTitle->setFont(tahoma(32));
     lblTitle->move(124, 8);
     lblTitle->adjustSize();
     TakeOwnMouseEvents(lblTitle);
+    // The designed place centres the English title; a translated one is centred by its width.
+    if (!platform::CurrentLanguage().isEmpty()) SetTitle(BestScoresTitle());
 
     static constexpr int kPlaces[11][2] = {{0, 0},     {137, 97},  {137, 141}, {137, 194},
                                            {137, 247}, {137, 291}, {267, 94},  {267, 145},
@@ -63,6 +75,7 @@ TfrmScores::TfrmScores(QWidget* mainWindow) : TLayeredForm(mainWindow, kScoresFa
 
 void TfrmScores::SetTitle(const QString& title) {
     lblTitle->setText(title);
+    lblTitle->setFont(platform::FaceWithLetters(lblTitle->font(), title));
     lblTitle->adjustSize();
     lblTitle->move((frameGeometry().width() - lblTitle->width()) / 2, lblTitle->y());
 }
@@ -71,7 +84,7 @@ void TfrmScores::hideEvent(QHideEvent* event) {
     TLayeredForm::hideEvent(event);
     // Opened from the menu the window always shows the ordinary title, also after a record
     // that came while it was already open.
-    if (!event->spontaneous()) SetTitle(kBestScoresTitle);
+    if (!event->spontaneous()) SetTitle(BestScoresTitle());
 }
 
 } // namespace harvesta

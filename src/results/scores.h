@@ -27,7 +27,8 @@ class TfrmScores : public TLayeredForm {
     QLabel* labels_[11] = {};
 };
 
-inline const QString kBestScoresTitle = QStringLiteral("Best scores ");
-inline const QString kRecordTitle = QStringLiteral("You get highest results! ");
+// The window's two titles, in the player's language.
+QString BestScoresTitle();
+QString RecordTitle();
 
 } // namespace harvesta

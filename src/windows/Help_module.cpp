@@ -1,7 +1,9 @@
 #include "windows/Help_module.h"
 
+#include "adapters/Translation.h"
 #include "assets/ResourceToStream.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -45,7 +47,7 @@ QString DecodeHtmlPage(std::span<const std::uint8_t> bytes) {
 }
 
 ThlpForm::ThlpForm(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow) {
-    setWindowTitle("Harvesta Manual");
+    setWindowTitle(QCoreApplication::translate("ThlpForm", "Harvesta Manual"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     QFont font("Tahoma");
@@ -65,7 +67,9 @@ ThlpForm::ThlpForm(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
 }
 
 void ThlpForm::FormCreate() {
-    LoadHelpFile("help_file");
+    // The page in the player's language where there is one.
+    const QByteArray name = platform::ManualBlockName().toLatin1();
+    LoadHelpFile(name.constData());
 }
 
 void ThlpForm::LoadHelpFile(const char* name) {

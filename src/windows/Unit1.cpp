@@ -4,6 +4,7 @@
 #include "adapters/QtPlatform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -130,10 +131,10 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     QFont buttonFont = QApplication::font();
     buttonFont.setResolveMask(QFont::AllPropertiesResolved);
     Panel1->setFont(buttonFont);
-    Button1 = new QPushButton("New font", Panel1);
+    Button1 = new QPushButton(QCoreApplication::translate("TForm1", "New font"), Panel1);
     Button1->setObjectName("Button1");
     Button1->setGeometry(16, 8, 145, 25);
-    Button2 = new QPushButton("Close", Panel1);
+    Button2 = new QPushButton(QCoreApplication::translate("TForm1", "Close"), Panel1);
     Button2->setObjectName("Button2");
     Button2->setGeometry(472, 6, 161, 25);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -195,7 +196,7 @@ void TForm1::pbMainPaint(QPainter& canvas) {
     gameOver.setUnderline(false);
     gameOver.setStrikeOut(false);
     setFont(gameOver);
-    DrawCaption(Image4, "Game over!", 225, 98);
+    DrawCaption(Image4, QCoreApplication::translate("TForm1", "Game over!"), 225, 98);
     Image1Tag = 1;
 }
 

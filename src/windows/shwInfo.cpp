@@ -2,6 +2,7 @@
 
 #include "adapters/QtPlatform.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -57,7 +58,7 @@ void TLinkLabel::leaveEvent(QEvent*) {
 
 TfrmAbout::TfrmAbout(QWidget* mainWindow) : TLayeredForm(mainWindow, kAboutFace) {
     setWindowTitle("frmAbout");
-    btnOk->setText("&OK");
+    btnOk->setText(QCoreApplication::translate("TfrmAbout", "&OK"));
     QFont bold = font();
     bold.setBold(true);
     btnOk->setFont(bold);
@@ -66,11 +67,12 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow) : TLayeredForm(mainWindow, kAboutFace)
     btnOk->move((width() - btnOk->width()) / 2, height() - btnOk->height() - 7);
     btnOk->setDefault(true); // Enter anywhere in the window clicks it
 
-    lblVersion = plainLabel("Version 1.0", {92, 32}, this);
+    lblVersion = plainLabel(QCoreApplication::translate("TfrmAbout", "Version %1").arg(QStringLiteral("1.0")),
+                            {92, 32}, this);
     Label4 = plainLabel(kMakerName, {92, 48}, this);
     Label5 = new TLinkLabel(kMakerSite, 0, this);
     Label5->move(92, 64);
-    Label6 = new TLinkLabel("Contact us", 1, this);
+    Label6 = new TLinkLabel(QCoreApplication::translate("TfrmAbout", "Contact us"), 1, this);
     Label6->move(92, 80);
     for (TLinkLabel* link : {Label5, Label6}) {
         setTextColour(link, kLinkColour);

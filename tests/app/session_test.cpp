@@ -114,9 +114,9 @@ class SessionTest : public QObject {
             form.harvestaTimerTimer();
         QCOMPARE(form.GameState(), gsGameOver);
         QVERIFY(player.Shown);
-        QCOMPARE(player.Title, kRecordTitle);
+        QCOMPARE(player.Title, RecordTitle());
         QVERIFY(!scores->isVisible());
-        QCOMPARE(scores->lblTitle->text(), kBestScoresTitle);
+        QCOMPARE(scores->lblTitle->text(), BestScoresTitle());
 
         Player aboutPlayer(about);
         form.About1->trigger();

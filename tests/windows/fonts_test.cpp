@@ -112,7 +112,7 @@ class FontsTest : public QObject {
 
     void theRecordTitleStaysLeftOfTheCloseButton() {
         TfrmScores scores(nullptr);
-        scores.SetTitle(kRecordTitle);
+        scores.SetTitle(RecordTitle());
         QVERIFY2(scores.lblTitle->geometry().right() < scores.CloseButton()->X,
                  qPrintable(QString("title ends at %1").arg(scores.lblTitle->geometry().right())));
     }
