@@ -161,7 +161,7 @@ class TranslationsTest : public QObject {
         for (const QAction* action : form.menuBar()->actions())
             if (action->isVisible()) captions << action->text();
         QCOMPARE(captions, QStringList({"Start game", "Pause", "Best scores", "Manual", "About",
-                                        "Exit"}));
+                                        "Sound", "Exit"}));
         QCOMPARE(BestScoresTitle(), QString("Best scores "));
         QCOMPARE(RecordTitle(), QString("You get highest results! "));
         QCOMPARE(platform::ManualBlockName(), QString("HELP_FILE"));
