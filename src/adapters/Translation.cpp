@@ -109,8 +109,7 @@ QString CurrentLanguage() {
     return installed().language;
 }
 
-QString ManualBlockName() {
-    const QString english = QStringLiteral("HELP_FILE");
+QString LocalisedBlockName(const QString& english) {
     if (CurrentLanguage().isEmpty()) return english;
     const QString own = english + QLatin1Char('_') + CurrentLanguage().toUpper();
     return FindResourceBlock(own.toStdString()).empty() ? english : own;

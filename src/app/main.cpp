@@ -492,8 +492,11 @@ void THarvestaForm::InitBoardGraphics() {
         "peach", "pear",       "pineapple", "pumpkin", "tomato"};
     for (int k = 0; k < FruitKindCount; ++k)
         BoardImageIndex_[k] = BoardImages_.LoadImage(kFruitNames[k]);
-    BoardImageIndex_[12] = BoardImages_.LoadImage("pause");
-    BoardImageIndex_[13] = BoardImages_.LoadImage("GameOver");
+    // The overlays carry words: in the player's language where it has its own pictures.
+    BoardImageIndex_[12] =
+        BoardImages_.LoadImage(platform::LocalisedBlockName("pause").toStdString());
+    BoardImageIndex_[13] =
+        BoardImages_.LoadImage(platform::LocalisedBlockName("GameOver").toStdString());
     // The overlays' white surroundings stay see-through.
     for (const int overlay : {12, 13}) {
         TRGBPicture& picture = *BoardImages_.At(BoardImageIndex_[overlay]);

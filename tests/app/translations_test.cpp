@@ -164,7 +164,7 @@ class TranslationsTest : public QObject {
                                         "Exit"}));
         QCOMPARE(BestScoresTitle(), QString("Best scores "));
         QCOMPARE(RecordTitle(), QString("You get highest results! "));
-        QCOMPARE(platform::ManualBlockName(), QString("HELP_FILE"));
+        QCOMPARE(platform::ManualBlockName(), QString("help_file"));
     }
 
     void everyTranslationIsComplete() {
@@ -193,7 +193,7 @@ class TranslationsTest : public QObject {
             QVERIFY2(BestScoresTitle() != QLatin1String("Best scores "), qPrintable(language));
             QVERIFY2(QCoreApplication::translate("THarvestaForm", "YIELD") != "YIELD",
                      qPrintable(language));
-            QVERIFY2(platform::ManualBlockName() != QLatin1String("HELP_FILE"),
+            QVERIFY2(platform::ManualBlockName() != QLatin1String("help_file"),
                      qPrintable(language + ": no manual page of its own"));
             ThlpForm manual(nullptr);
             const QString page = manual.wbHelp->toPlainText();
@@ -208,6 +208,37 @@ class TranslationsTest : public QObject {
                                                       fragment.fragment().text()),
                              qPrintable(language + ": " + fragment.fragment().text()));
         }
+    }
+
+    // The pause and game-over overlays carry words: each language shows its own, on the same
+    // panel at the same size, and loading them reports nothing.
+    void theBoardsOverlaysSpeakTheLanguage() {
+        std::vector<platform::MessageRequest> errors;
+        const platform::ScopedMessageHandler messages([&](const platform::MessageRequest& r) {
+            errors.push_back(r);
+            return platform::MessageAnswer::Ok;
+        });
+        const auto overlays = [](const THarvestaForm& form) {
+            std::vector<TRGBPicture> pictures;
+            for (const int entry : {12, 13})
+                pictures.push_back(*form.BoardImages().At(form.BoardImageIndex(entry)));
+            return pictures;
+        };
+        installLanguage({});
+        const std::vector<TRGBPicture> english = overlays(THarvestaForm());
+        for (const QString& language : platform::TranslatedLanguages()) {
+            installLanguage(language);
+            const std::vector<TRGBPicture> own = overlays(THarvestaForm());
+            for (std::size_t i = 0; i < own.size(); ++i) {
+                QVERIFY2(own[i].Width == english[i].Width && own[i].Height == english[i].Height,
+                         qPrintable(language));
+                // "Pause" is German too; the game-over words differ everywhere.
+                if (i == 1 || (language != QLatin1String("de") && language != QLatin1String("fr")))
+                    QVERIFY2(own[i].Bits != english[i].Bits,
+                             qPrintable(language + ": the English words on the board"));
+            }
+        }
+        QVERIFY2(errors.empty(), errors.empty() ? "" : errors.front().text.c_str());
     }
 
     void aCoreMessageIsTranslatedLineByLine() {
