@@ -204,17 +204,17 @@ void THarvestaForm::BuildMenu() {
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    mnuStartGame = item(QT_TRANSLATE_NOOP("THarvestaForm", "Start game"),
-                        &THarvestaForm::mnuStartGameClick);
+    mnuStartGame =
+        item(QT_TRANSLATE_NOOP("THarvestaForm", "Start game"), &THarvestaForm::mnuStartGameClick);
     mnuPause = item(QT_TRANSLATE_NOOP("THarvestaForm", "Pause"), &THarvestaForm::mnuPauseClick);
     mnuPause->setEnabled(false);
-    Width1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Form.Parameters"),
-                  &THarvestaForm::Width1Click);
+    Width1 =
+        item(QT_TRANSLATE_NOOP("THarvestaForm", "Form.Parameters"), &THarvestaForm::Width1Click);
     Width1->setVisible(false);
     mnuForm = item(QT_TRANSLATE_NOOP("THarvestaForm", "Form"), &THarvestaForm::mnuFormClick);
     mnuForm->setVisible(false);
-    Results1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Best scores"),
-                    &THarvestaForm::Results1Click);
+    Results1 =
+        item(QT_TRANSLATE_NOOP("THarvestaForm", "Best scores"), &THarvestaForm::Results1Click);
     mnuManual = item(QT_TRANSLATE_NOOP("THarvestaForm", "Manual"), &THarvestaForm::mnuManualClick);
     About1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "About"), &THarvestaForm::About1Click);
     Exit1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Exit"), &THarvestaForm::Exit1Click);
@@ -402,12 +402,11 @@ void THarvestaForm::mnuPauseClick() {
 
 void THarvestaForm::Width1Click() {
     const QRect outer = frameGeometry();
-    platform::ShowMessage(
-        {QCoreApplication::translate("THarvestaForm", "Width = %1 Height = %2")
-             .arg(outer.width())
-             .arg(outer.height())
-             .toStdString(),
-         "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    platform::ShowMessage({QCoreApplication::translate("THarvestaForm", "Width = %1 Height = %2")
+                               .arg(outer.width())
+                               .arg(outer.height())
+                               .toStdString(),
+                           "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 
 void THarvestaForm::ShowSecondary(QDialog* window) {

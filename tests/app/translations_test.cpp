@@ -48,8 +48,9 @@ void installLanguage(const QString& language) {
 
 // A label inside its parent's area, and its face with every letter of its text.
 void checkLabel(const QString& language, const QLabel* label, const QRect& box) {
-    QVERIFY2(box.contains(label->geometry()),
-             qPrintable(where(language, QStringLiteral("\"%1\" leaves its box").arg(label->text()))));
+    QVERIFY2(
+        box.contains(label->geometry()),
+        qPrintable(where(language, QStringLiteral("\"%1\" leaves its box").arg(label->text()))));
     QVERIFY2(platform::FaceHasLetters(label->font(), label->text()),
              qPrintable(where(language, QStringLiteral("\"%1\" lacks letters in %2")
                                             .arg(label->text(), label->font().family()))));
@@ -60,15 +61,16 @@ void checkLabel(const QString& language, const QLabel* label, const QRect& box) 
 void checkButton(const QString& language, const QPushButton* button) {
     const QStyle* style = button->style();
     const int iconWidth = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-    const int needed = QFontMetrics(button->font()).horizontalAdvance(
-                           QString(button->text()).remove(QLatin1Char('&'))) +
+    const int needed = QFontMetrics(button->font())
+                           .horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) +
                        iconWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin) +
                        2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
     QVERIFY2(needed <= button->width(),
-             qPrintable(where(language, QStringLiteral("\"%1\" wider than its button")
-                                            .arg(button->text()))));
-    QVERIFY2(platform::FaceHasLetters(button->font(), button->text()),
-             qPrintable(where(language, QStringLiteral("\"%1\" lacks letters").arg(button->text()))));
+             qPrintable(where(language,
+                              QStringLiteral("\"%1\" wider than its button").arg(button->text()))));
+    QVERIFY2(
+        platform::FaceHasLetters(button->font(), button->text()),
+        qPrintable(where(language, QStringLiteral("\"%1\" lacks letters").arg(button->text()))));
 }
 
 // The message entries of one .ts file: whether any is unfinished and how many there are.
@@ -160,8 +162,8 @@ class TranslationsTest : public QObject {
         QStringList captions;
         for (const QAction* action : form.menuBar()->actions())
             if (action->isVisible()) captions << action->text();
-        QCOMPARE(captions, QStringList({"Start game", "Pause", "Best scores", "Manual", "About",
-                                        "Exit"}));
+        QCOMPARE(captions,
+                 QStringList({"Start game", "Pause", "Best scores", "Manual", "About", "Exit"}));
         QCOMPARE(BestScoresTitle(), QString("Best scores "));
         QCOMPARE(RecordTitle(), QString("You get highest results! "));
         QCOMPARE(platform::ManualBlockName(), QString("help_file"));
@@ -269,10 +271,11 @@ class TranslationsTest : public QObject {
                     for (QAction* action : bar->actions()) {
                         if (!action->isVisible()) continue;
                         const QRect place = bar->actionGeometry(action);
-                        QVERIFY2(!place.isEmpty() && place.right() < bar->width(),
-                                 qPrintable(where(language, QStringLiteral("\"%1\" off the bar at %2")
-                                                                .arg(action->text())
-                                                                .arg(screenWidth))));
+                        QVERIFY2(
+                            !place.isEmpty() && place.right() < bar->width(),
+                            qPrintable(where(language, QStringLiteral("\"%1\" off the bar at %2")
+                                                           .arg(action->text())
+                                                           .arg(screenWidth))));
                         QVERIFY2(platform::FaceHasLetters(bar->font(), action->text()),
                                  qPrintable(where(language, action->text())));
                     }
@@ -303,8 +306,7 @@ class TranslationsTest : public QObject {
             checkButton(language, scores.btnOk);
 
             TfrmAbout about(nullptr);
-            for (const QLabel* label :
-                 {about.lblVersion, static_cast<QLabel*>(about.Label6)})
+            for (const QLabel* label : {about.lblVersion, static_cast<QLabel*>(about.Label6)})
                 checkLabel(language, label, about.rect().adjusted(0, 0, -1, 0));
             checkButton(language, about.btnOk);
 

@@ -512,12 +512,12 @@ std::vector<PictureBlock> AllPictures() {
         const char* gameOver;
     };
     static const Caption kCaptions[] = {
-        {"DE", "Pause", "Spiel vorbei!"},   {"FR", "Pause", "Partie finie !"},
-        {"ES", "Pausa", "¡Fin del juego!"}, {"IT", "Pausa", "Partita finita!"},
-        {"PT_BR", "Pausa", "Fim de jogo!"}, {"NL", "Pauze", "Spel voorbij!"},
-        {"PL", "Pauza", "Koniec gry!"},     {"CS", "Pauza", "Konec hry!"},
-        {"SV", "Paus", "Spelet är slut!"},  {"TR", "Mola", "Oyun bitti!"},
-        {"RU", "Пауза", "Игра окончена!"},  {"UK", "Пауза", "Гру закінчено!"},
+        {"DE", "Pause", "Spiel vorbei!"},    {"FR", "Pause", "Partie finie !"},
+        {"ES", "Pausa", "¡Fin del juego!"},  {"IT", "Pausa", "Partita finita!"},
+        {"PT_BR", "Pausa", "Fim de jogo!"},  {"NL", "Pauze", "Spel voorbij!"},
+        {"PL", "Pauza", "Koniec gry!"},      {"CS", "Pauza", "Konec hry!"},
+        {"SV", "Paus", "Spelet är slut!"},   {"TR", "Mola", "Oyun bitti!"},
+        {"RU", "Пауза", "Игра окончена!"},   {"UK", "Пауза", "Гру закінчено!"},
         {"EL", "Παύση", "Τέλος παιχνιδιού!"}};
     for (const Caption& c : kCaptions) {
         const QString language = QString::fromLatin1(c.language);
