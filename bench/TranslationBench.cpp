@@ -21,10 +21,9 @@ void InstallLanguage(benchmark::State& state, const char* language) {
 
 std::size_t TranslationBytes(const char* language) {
     const qint64 own = QFileInfo(QStringLiteral(":/i18n/harvesta_%1.qm").arg(language)).size();
-    const qint64 toolkit =
-        QFileInfo(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                  QStringLiteral("/qtbase_%1.qm").arg(language))
-            .size();
+    const qint64 toolkit = QFileInfo(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                     QStringLiteral("/qtbase_%1.qm").arg(language))
+                               .size();
     return std::size_t(own + std::max<qint64>(toolkit, 0));
 }
 

@@ -53,9 +53,9 @@ QString normalised(QString preference) {
 
 const QStringList& TranslatedLanguages() {
     static const QStringList languages{
-        QStringLiteral("de"), QStringLiteral("fr"),    QStringLiteral("es"), QStringLiteral("it"),
+        QStringLiteral("de"),    QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("it"),
         QStringLiteral("pt_BR"), QStringLiteral("nl"), QStringLiteral("pl"), QStringLiteral("cs"),
-        QStringLiteral("sv"), QStringLiteral("tr"),    QStringLiteral("ru"), QStringLiteral("uk"),
+        QStringLiteral("sv"),    QStringLiteral("tr"), QStringLiteral("ru"), QStringLiteral("uk"),
         QStringLiteral("el")};
     return languages;
 }
@@ -109,8 +109,7 @@ QString CurrentLanguage() {
     return installed().language;
 }
 
-QString ManualBlockName() {
-    const QString english = QStringLiteral("HELP_FILE");
+QString LocalisedBlockName(const QString& english) {
     if (CurrentLanguage().isEmpty()) return english;
     const QString own = english + QLatin1Char('_') + CurrentLanguage().toUpper();
     return FindResourceBlock(own.toStdString()).empty() ? english : own;
@@ -140,12 +139,12 @@ bool FaceHasLetters(const QFont& font, const QString& text) {
 QFont FaceWithLetters(const QFont& font, const QString& text) {
     // Every face the game is designed with has the English letters; asking the face itself
     // would load it before the first paint needs it.
-    const bool ascii = std::all_of(text.cbegin(), text.cend(),
-                                   [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii || FaceHasLetters(font, text)) return font;
     // Faces of the designed faces' open look, with every letter of the game's languages.
-    static const char* const kStandIns[] = {"DejaVu Sans", "Noto Sans", "Liberation Sans",
-                                            "Arial", "Segoe UI"};
+    static const char* const kStandIns[] = {"DejaVu Sans", "Noto Sans", "Liberation Sans", "Arial",
+                                            "Segoe UI"};
     for (const char* family : kStandIns) {
         QFont standIn = font;
         standIn.setFamilies({QString::fromLatin1(family)});

@@ -28,9 +28,13 @@ QString InstallTranslation(const QStringList& preferences = QLocale::system().ui
 // The language InstallTranslation chose last; empty for English.
 QString CurrentLanguage();
 
-// The name of the manual page's block in the current language; the English page where the
+// The name of a resource block in the current language ("help_file_DE" for "help_file"): the
+// manual page and the board's pause and game-over captions. The English block where the
 // language has none.
-QString ManualBlockName();
+QString LocalisedBlockName(const QString& english);
+inline QString ManualBlockName() {
+    return LocalisedBlockName(QStringLiteral("help_file"));
+}
 
 // A message of the plain core in the player's language: every line of its text and its
 // caption that the translation knows; the rest (picture names, figures) as it stands.

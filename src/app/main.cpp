@@ -220,17 +220,17 @@ void THarvestaForm::BuildMenu() {
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    mnuStartGame = item(QT_TRANSLATE_NOOP("THarvestaForm", "Start game"),
-                        &THarvestaForm::mnuStartGameClick);
+    mnuStartGame =
+        item(QT_TRANSLATE_NOOP("THarvestaForm", "Start game"), &THarvestaForm::mnuStartGameClick);
     mnuPause = item(QT_TRANSLATE_NOOP("THarvestaForm", "Pause"), &THarvestaForm::mnuPauseClick);
     mnuPause->setEnabled(false);
-    Width1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Form.Parameters"),
-                  &THarvestaForm::Width1Click);
+    Width1 =
+        item(QT_TRANSLATE_NOOP("THarvestaForm", "Form.Parameters"), &THarvestaForm::Width1Click);
     Width1->setVisible(false);
     mnuForm = item(QT_TRANSLATE_NOOP("THarvestaForm", "Form"), &THarvestaForm::mnuFormClick);
     mnuForm->setVisible(false);
-    Results1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "Best scores"),
-                    &THarvestaForm::Results1Click);
+    Results1 =
+        item(QT_TRANSLATE_NOOP("THarvestaForm", "Best scores"), &THarvestaForm::Results1Click);
     mnuManual = item(QT_TRANSLATE_NOOP("THarvestaForm", "Manual"), &THarvestaForm::mnuManualClick);
     About1 = item(QT_TRANSLATE_NOOP("THarvestaForm", "About"), &THarvestaForm::About1Click);
     mnuSound = item(QT_TRANSLATE_NOOP("THarvestaForm", "Sound"), &THarvestaForm::mnuSoundClick);
@@ -512,12 +512,11 @@ void THarvestaForm::mnuPauseClick() {
 
 void THarvestaForm::Width1Click() {
     const QRect outer = frameGeometry();
-    platform::ShowMessage(
-        {QCoreApplication::translate("THarvestaForm", "Width = %1 Height = %2")
-             .arg(outer.width())
-             .arg(outer.height())
-             .toStdString(),
-         "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    platform::ShowMessage({QCoreApplication::translate("THarvestaForm", "Width = %1 Height = %2")
+                               .arg(outer.width())
+                               .arg(outer.height())
+                               .toStdString(),
+                           "", platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 
 void THarvestaForm::ShowSecondary(QDialog* window) {
@@ -615,8 +614,11 @@ void THarvestaForm::InitBoardGraphics() {
         "peach", "pear",       "pineapple", "pumpkin", "tomato"};
     for (int k = 0; k < FruitKindCount; ++k)
         BoardImageIndex_[k] = BoardImages_.LoadImage(kFruitNames[k]);
-    BoardImageIndex_[12] = BoardImages_.LoadImage("pause");
-    BoardImageIndex_[13] = BoardImages_.LoadImage("GameOver");
+    // The overlays carry words: in the player's language where it has its own pictures.
+    BoardImageIndex_[12] =
+        BoardImages_.LoadImage(platform::LocalisedBlockName("pause").toStdString());
+    BoardImageIndex_[13] =
+        BoardImages_.LoadImage(platform::LocalisedBlockName("GameOver").toStdString());
     // The overlays' white surroundings stay see-through.
     for (const int overlay : {12, 13}) {
         TRGBPicture& picture = *BoardImages_.At(BoardImageIndex_[overlay]);

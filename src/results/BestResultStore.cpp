@@ -169,7 +169,8 @@ void LoadBestResult(TfrmScores& scores) {
         scores.Label(k)->adjustSize();
     }
     if (!wrongTyped.isEmpty())
-        reportError(QCoreApplication::translate("TResultsKey", "Invalid data type for '%1'").arg(wrongTyped));
+        reportError(QCoreApplication::translate("TResultsKey", "Invalid data type for '%1'")
+                        .arg(wrongTyped));
 }
 
 std::optional<std::int32_t> ParseCount(const QString& text) {
@@ -187,14 +188,18 @@ void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
         const QString text = scores.Label(k)->text();
         const auto count = ParseCount(text);
         if (!count)
-            return reportError(QCoreApplication::translate("TResultsKey", "'%1' is not a valid integer value").arg(text));
+            return reportError(
+                QCoreApplication::translate("TResultsKey", "'%1' is not a valid integer value")
+                    .arg(text));
         best += *count;
     }
     std::int64_t current = 0;
     for (const QString& text : yield) {
         const auto count = ParseCount(text);
         if (!count)
-            return reportError(QCoreApplication::translate("TResultsKey", "'%1' is not a valid integer value").arg(text));
+            return reportError(
+                QCoreApplication::translate("TResultsKey", "'%1' is not a valid integer value")
+                    .arg(text));
         current += *count;
     }
     if (current < best) return;
@@ -204,7 +209,9 @@ void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
         // A key that cannot be opened for writing stores nothing and says nothing; the
         // congratulation still comes, over the old counts.
         if (key.IsOpen() && !key.WriteAll(yield))
-            return reportError(QCoreApplication::translate("TResultsKey", "Failed to set data for '%1'").arg(valueName(1)));
+            return reportError(
+                QCoreApplication::translate("TResultsKey", "Failed to set data for '%1'")
+                    .arg(valueName(1)));
     }
     LoadBestResult(scores);
     scores.SetTitle(RecordTitle());

@@ -67,8 +67,9 @@ TfrmAbout::TfrmAbout(QWidget* mainWindow) : TLayeredForm(mainWindow, kAboutFace)
     btnOk->move((width() - btnOk->width()) / 2, height() - btnOk->height() - 7);
     btnOk->setDefault(true); // Enter anywhere in the window clicks it
 
-    lblVersion = plainLabel(QCoreApplication::translate("TfrmAbout", "Version %1").arg(QStringLiteral("1.0")),
-                            {92, 32}, this);
+    lblVersion = plainLabel(
+        QCoreApplication::translate("TfrmAbout", "Version %1").arg(QStringLiteral("1.0")), {92, 32},
+        this);
     Label4 = plainLabel(kMakerName, {92, 48}, this);
     Label5 = new TLinkLabel(kMakerSite, 0, this);
     Label5->move(92, 64);

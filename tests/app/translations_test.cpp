@@ -48,8 +48,9 @@ void installLanguage(const QString& language) {
 
 // A label inside its parent's area, and its face with every letter of its text.
 void checkLabel(const QString& language, const QLabel* label, const QRect& box) {
-    QVERIFY2(box.contains(label->geometry()),
-             qPrintable(where(language, QStringLiteral("\"%1\" leaves its box").arg(label->text()))));
+    QVERIFY2(
+        box.contains(label->geometry()),
+        qPrintable(where(language, QStringLiteral("\"%1\" leaves its box").arg(label->text()))));
     QVERIFY2(platform::FaceHasLetters(label->font(), label->text()),
              qPrintable(where(language, QStringLiteral("\"%1\" lacks letters in %2")
                                             .arg(label->text(), label->font().family()))));
@@ -60,15 +61,16 @@ void checkLabel(const QString& language, const QLabel* label, const QRect& box) 
 void checkButton(const QString& language, const QPushButton* button) {
     const QStyle* style = button->style();
     const int iconWidth = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-    const int needed = QFontMetrics(button->font()).horizontalAdvance(
-                           QString(button->text()).remove(QLatin1Char('&'))) +
+    const int needed = QFontMetrics(button->font())
+                           .horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) +
                        iconWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin) +
                        2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
     QVERIFY2(needed <= button->width(),
-             qPrintable(where(language, QStringLiteral("\"%1\" wider than its button")
-                                            .arg(button->text()))));
-    QVERIFY2(platform::FaceHasLetters(button->font(), button->text()),
-             qPrintable(where(language, QStringLiteral("\"%1\" lacks letters").arg(button->text()))));
+             qPrintable(where(language,
+                              QStringLiteral("\"%1\" wider than its button").arg(button->text()))));
+    QVERIFY2(
+        platform::FaceHasLetters(button->font(), button->text()),
+        qPrintable(where(language, QStringLiteral("\"%1\" lacks letters").arg(button->text()))));
 }
 
 // The message entries of one .ts file: whether any is unfinished and how many there are.
@@ -164,7 +166,7 @@ class TranslationsTest : public QObject {
                                         "Sound", "Exit"}));
         QCOMPARE(BestScoresTitle(), QString("Best scores "));
         QCOMPARE(RecordTitle(), QString("You get highest results! "));
-        QCOMPARE(platform::ManualBlockName(), QString("HELP_FILE"));
+        QCOMPARE(platform::ManualBlockName(), QString("help_file"));
     }
 
     void everyTranslationIsComplete() {
@@ -193,7 +195,7 @@ class TranslationsTest : public QObject {
             QVERIFY2(BestScoresTitle() != QLatin1String("Best scores "), qPrintable(language));
             QVERIFY2(QCoreApplication::translate("THarvestaForm", "YIELD") != "YIELD",
                      qPrintable(language));
-            QVERIFY2(platform::ManualBlockName() != QLatin1String("HELP_FILE"),
+            QVERIFY2(platform::ManualBlockName() != QLatin1String("help_file"),
                      qPrintable(language + ": no manual page of its own"));
             ThlpForm manual(nullptr);
             const QString page = manual.wbHelp->toPlainText();
@@ -208,6 +210,37 @@ class TranslationsTest : public QObject {
                                                       fragment.fragment().text()),
                              qPrintable(language + ": " + fragment.fragment().text()));
         }
+    }
+
+    // The pause and game-over overlays carry words: each language shows its own, on the same
+    // panel at the same size, and loading them reports nothing.
+    void theBoardsOverlaysSpeakTheLanguage() {
+        std::vector<platform::MessageRequest> errors;
+        const platform::ScopedMessageHandler messages([&](const platform::MessageRequest& r) {
+            errors.push_back(r);
+            return platform::MessageAnswer::Ok;
+        });
+        const auto overlays = [](const THarvestaForm& form) {
+            std::vector<TRGBPicture> pictures;
+            for (const int entry : {12, 13})
+                pictures.push_back(*form.BoardImages().At(form.BoardImageIndex(entry)));
+            return pictures;
+        };
+        installLanguage({});
+        const std::vector<TRGBPicture> english = overlays(THarvestaForm());
+        for (const QString& language : platform::TranslatedLanguages()) {
+            installLanguage(language);
+            const std::vector<TRGBPicture> own = overlays(THarvestaForm());
+            for (std::size_t i = 0; i < own.size(); ++i) {
+                QVERIFY2(own[i].Width == english[i].Width && own[i].Height == english[i].Height,
+                         qPrintable(language));
+                // "Pause" is German too; the game-over words differ everywhere.
+                if (i == 1 || (language != QLatin1String("de") && language != QLatin1String("fr")))
+                    QVERIFY2(own[i].Bits != english[i].Bits,
+                             qPrintable(language + ": the English words on the board"));
+            }
+        }
+        QVERIFY2(errors.empty(), errors.empty() ? "" : errors.front().text.c_str());
     }
 
     void aCoreMessageIsTranslatedLineByLine() {
@@ -238,10 +271,11 @@ class TranslationsTest : public QObject {
                     for (QAction* action : bar->actions()) {
                         if (!action->isVisible()) continue;
                         const QRect place = bar->actionGeometry(action);
-                        QVERIFY2(!place.isEmpty() && place.right() < bar->width(),
-                                 qPrintable(where(language, QStringLiteral("\"%1\" off the bar at %2")
-                                                                .arg(action->text())
-                                                                .arg(screenWidth))));
+                        QVERIFY2(
+                            !place.isEmpty() && place.right() < bar->width(),
+                            qPrintable(where(language, QStringLiteral("\"%1\" off the bar at %2")
+                                                           .arg(action->text())
+                                                           .arg(screenWidth))));
                         QVERIFY2(platform::FaceHasLetters(bar->font(), action->text()),
                                  qPrintable(where(language, action->text())));
                     }
@@ -272,8 +306,7 @@ class TranslationsTest : public QObject {
             checkButton(language, scores.btnOk);
 
             TfrmAbout about(nullptr);
-            for (const QLabel* label :
-                 {about.lblVersion, static_cast<QLabel*>(about.Label6)})
+            for (const QLabel* label : {about.lblVersion, static_cast<QLabel*>(about.Label6)})
                 checkLabel(language, label, about.rect().adjusted(0, 0, -1, 0));
             checkButton(language, about.btnOk);
 

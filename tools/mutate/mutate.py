@@ -51,6 +51,7 @@ FOLDER_TARGETS = {
                     "session_tests@x11", "session_tests@wayland"],
     "src/adapters": ["keys_tests", "startup_tests", "windowsystem_tests", "fonts_tests",
                      "board_tests", "main_tests", "results_tests", "unit1_tests",
+                     "translations_tests",
                      "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
 }
 DISPLAYS = ("x11", "wayland")

@@ -504,6 +504,28 @@ std::vector<PictureBlock> AllPictures() {
                           tileLayouts[k - 1]});
     blocks.push_back({"PAUSE", CaptionPicture("Pause", 250, 79), Offset54});
     blocks.push_back({"GAMEOVER", CaptionPicture("Game over!", 350, 79), Offset54});
+    // The captions in every language the game speaks, named after the language's translation
+    // ("PAUSE_PT_BR"); the game picks them by its language.
+    struct Caption {
+        const char* language;
+        const char* pause;
+        const char* gameOver;
+    };
+    static const Caption kCaptions[] = {
+        {"DE", "Pause", "Spiel vorbei!"},    {"FR", "Pause", "Partie finie !"},
+        {"ES", "Pausa", "¡Fin del juego!"},  {"IT", "Pausa", "Partita finita!"},
+        {"PT_BR", "Pausa", "Fim de jogo!"},  {"NL", "Pauze", "Spel voorbij!"},
+        {"PL", "Pauza", "Koniec gry!"},      {"CS", "Pauza", "Konec hry!"},
+        {"SV", "Paus", "Spelet är slut!"},   {"TR", "Mola", "Oyun bitti!"},
+        {"RU", "Пауза", "Игра окончена!"},   {"UK", "Пауза", "Гру закінчено!"},
+        {"EL", "Παύση", "Τέλος παιχνιδιού!"}};
+    for (const Caption& c : kCaptions) {
+        const QString language = QString::fromLatin1(c.language);
+        blocks.push_back({"PAUSE_" + language, CaptionPicture(QString::fromUtf8(c.pause), 250, 79),
+                          Offset54, true});
+        blocks.push_back({"GAMEOVER_" + language,
+                          CaptionPicture(QString::fromUtf8(c.gameOver), 350, 79), Offset54, true});
+    }
     blocks.push_back({"SCORESSCREEN", ScoresScreen(), Offset54});
     blocks.push_back({"ICONMAIN", FruitTile(Fruit::Watermelon, 32), Offset54});
     blocks.push_back({"STOP", StopCross(false), Offset54});

@@ -15,6 +15,9 @@ struct PictureBlock {
     QString name; // the block name; the file is assets/data/<name>.bmp
     QImage image;
     BmpLayout layout;
+    // Stored as the zlib stream of the file image (assets/data/<name>.z), which the game's
+    // image list inflates: the translated captions would otherwise take two megabytes.
+    bool compressed = false;
 };
 
 // In catalogue order, then the layout pictures.

@@ -1,6 +1,7 @@
 // harvesta_art: renders the picture blocks of assets/data, and the contact sheet.
 //
-//   harvesta_art render DATA_DIR          writes DATA_DIR/<NAME>.bmp for every picture
+//   harvesta_art render DATA_DIR          writes DATA_DIR/<NAME>.bmp for every picture (the
+//                                         translated captions as <NAME>.z, zlib streams)
 //   harvesta_art sheet DATA_DIR FILE.png  the contact sheet of what DATA_DIR holds
 //   harvesta_art icons DIR                writes DIR/harvesta-<N>.png, the desktop icon at
 //                                         every size of kAppIconSizes
@@ -22,9 +23,12 @@ int main(int argc, char** argv) {
 
     if (argc == 3 && std::strcmp(argv[1], "render") == 0) {
         for (const auto& block : AllPictures()) {
-            QFile file(QString::fromLocal8Bit(argv[2]) + "/" + block.name + ".bmp");
-            if (!file.open(QIODevice::WriteOnly) ||
-                file.write(EncodeBmp(block.image, block.layout)) < 0) {
+            QByteArray bytes = EncodeBmp(block.image, block.layout);
+            // qCompress puts the length in front of the zlib stream.
+            if (block.compressed) bytes = qCompress(bytes, 9).mid(4);
+            QFile file(QString::fromLocal8Bit(argv[2]) + "/" + block.name +
+                       (block.compressed ? ".z" : ".bmp"));
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
                 return 1;
             }
