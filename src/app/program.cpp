@@ -3,7 +3,6 @@
 
 #include "adapters/DeferredIcons.h"
 #include "adapters/DesignedFonts.h"
-#include "adapters/FontWarmUp.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/StartupReport.h"
 #include "app/main.h"
@@ -16,15 +15,12 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
-    // The font configuration is read while the application connects to the display.
-    harvesta::platform::FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Harvesta");
     QGuiApplication::setDesktopFileName("example.littleorchard.Harvesta");
     QApplication::setWindowIcon(harvesta::ApplicationIcon());
     harvesta::platform::InstallQtServices();
     harvesta::platform::InstallDeferredIcons();
-    fontConfiguration.Wait();
     harvesta::platform::InstallDesignedFonts(
         harvesta::platform::DesignedFontStandIns(harvesta::platform::FontStage::FirstFrame));
 
