@@ -3,7 +3,6 @@
 
 #include "adapters/DeferredIcons.h"
 #include "adapters/DesignedFonts.h"
-#include "adapters/FontWarmUp.h"
 #include "adapters/QtPlatform.h"
 #include "adapters/StartupReport.h"
 #include "adapters/Translation.h"
@@ -17,8 +16,6 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
-    // The font configuration is read while the application connects to the display.
-    harvesta::platform::FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Harvesta");
     QGuiApplication::setDesktopFileName("example.littleorchard.Harvesta");
@@ -26,7 +23,6 @@ int main(int argc, char* argv[]) {
     harvesta::platform::InstallQtServices();
     harvesta::platform::InstallTranslation();
     harvesta::platform::InstallDeferredIcons();
-    fontConfiguration.Wait();
     harvesta::platform::InstallDesignedFonts(
         harvesta::platform::DesignedFontStandIns(harvesta::platform::FontStage::FirstFrame));
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -32,43 +33,108 @@ void reportError(const QString& text) {
                            platform::MessageButtons::Ok});
 }
 
-// Whether rewriting what the settings reader made of the file gives back the same bytes. When
-// it does not, the file holds something the rewrite would drop or change: a damaged line, a
-// second copy of a key, bytes that are not text, a value the reader could not take apart.
-bool RewriteReproduces(const QByteArray& original) {
-    const QTemporaryDir dir;
-    if (!dir.isValid()) return false;
-    const QString copy = dir.filePath(QStringLiteral("copy.ini"));
+// What rewriting the file as the settings reader understood it would do to it.
+enum class Rewrite {
+    Same,           // gives back the same bytes
+    DropsOnlyNotes, // drops only comment and blank lines: a hand-edit, nothing read is lost
+    Changes,        // drops or changes something: a damaged line, a second copy of a key,
+                    // bytes that are not text, a value the reader could not take apart
+    NotChecked,     // no place to try it: nothing is known about the file
+};
+
+// The file without its comment and blank lines.
+QByteArray withoutNotes(const QByteArray& bytes) {
+    QByteArray kept;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#')) continue;
+        kept += line + '\n';
+    }
+    return kept;
+}
+
+// Tries the rewrite on a copy in `folder`.
+Rewrite TryRewrite(const QByteArray& original, const QTemporaryDir& folder) {
+    if (!folder.isValid()) return Rewrite::NotChecked;
+    const QString copy = folder.filePath(QStringLiteral("copy.ini"));
     {
         QFile file(copy);
         if (!file.open(QIODevice::WriteOnly) || file.write(original) != original.size())
-            return false;
+            return Rewrite::NotChecked;
     }
     {
         QSettings settings(copy, QSettings::IniFormat);
-        if (settings.status() != QSettings::NoError) return false;
+        if (settings.status() == QSettings::AccessError) return Rewrite::NotChecked;
+        if (settings.status() != QSettings::NoError) return Rewrite::Changes;
         const QStringList keys = settings.allKeys();
-        // With no key at all nothing would be written back, so only an empty file is clean.
-        if (keys.isEmpty()) return original.isEmpty();
+        // With no key at all nothing would be written back.
+        if (keys.isEmpty())
+            return original.isEmpty()                 ? Rewrite::Same
+                   : withoutNotes(original).isEmpty() ? Rewrite::DropsOnlyNotes
+                                                      : Rewrite::Changes;
         for (const QString& key : keys)
             settings.setValue(key, settings.value(key));
         settings.sync();
-        if (settings.status() != QSettings::NoError) return false;
+        // The writer reads the file again first, and may only then find it damaged.
+        if (settings.status() == QSettings::AccessError) return Rewrite::NotChecked;
+        if (settings.status() != QSettings::NoError) return Rewrite::Changes;
     }
     QFile file(copy);
-    return file.open(QIODevice::ReadOnly) && file.readAll() == original;
+    if (!file.open(QIODevice::ReadOnly)) return Rewrite::NotChecked;
+    const QByteArray rewritten = file.readAll();
+    if (rewritten == original) return Rewrite::Same;
+    return withoutNotes(rewritten) == withoutNotes(original) ? Rewrite::DropsOnlyNotes
+                                                             : Rewrite::Changes;
+}
+
+// The rewrite is tried in the temporary folder, or, where that cannot be used, beside the
+// settings file itself, whose folder the game writes anyway.
+Rewrite TryRewrite(const QByteArray& original, const QString& settingsPath) {
+    const Rewrite inTemp = TryRewrite(original, QTemporaryDir());
+    if (inTemp != Rewrite::NotChecked) return inTemp;
+    return TryRewrite(original, QTemporaryDir(settingsPath + QStringLiteral(".check-XXXXXX")));
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+// Keeps `original` beside the settings file, as <file>.bak or, where a kept copy already
+// holds that name, <file>.bak.2 to <file>.bak.9: a kept copy is never replaced. True when a
+// copy of these bytes is there afterwards.
+bool KeepAside(const QString& settingsPath, const QByteArray& original) {
+    constexpr int kCopies = 9;
+    for (int n = 1; n <= kCopies; ++n) {
+        QString path = settingsPath + QStringLiteral(".bak");
+        if (n > 1) path += QStringLiteral(".%1").arg(n);
+        const QFileInfo place(path);
+        if (place.exists() || place.isSymLink()) {
+            if (place.isFile() && place.size() == original.size() && contentOf(path) == original)
+                return true;
+            continue;
+        }
+        // Replaced whole or not at all, so a crash never leaves half a copy.
+        QSaveFile backup(path);
+        return backup.open(QIODevice::WriteOnly) && backup.write(original) == original.size() &&
+               backup.commit();
+    }
+    return false;
 }
 
 } // namespace
 
 bool RemoveAbandonedLock(const QString& lockPath) {
-    // A game killed just as it took the settings file's lock leaves the lock file empty,
-    // and the writer would wait half a minute (its stale time) with the game frozen. A live
-    // writer fills its lock file the moment it creates it; should one be caught in that
-    // moment, two games write at once, each file whole, and the last one wins, as it
-    // would without the lock.
+    // A game killed just as it took the settings file's lock leaves the lock file empty, and
+    // the writer would wait half a minute (its stale time) with the game frozen. A live writer
+    // holds its lock file open and locked from the moment it creates it, until before it
+    // fills it too: the lock's own removal of a stale lock takes that hold first, and fails
+    // while anyone has it.
     const QFileInfo lock(lockPath);
-    return lock.isFile() && lock.size() == 0 && QFile::remove(lockPath);
+    if (!lock.isFile() || lock.isSymLink() || lock.size() != 0) return false;
+    QLockFile file(lockPath);
+    return file.removeStaleLockFile();
 }
 
 TResultsKey::TResultsKey(Mode mode) {
@@ -120,17 +186,22 @@ bool KeepSettingsAsideIfUnclean(QSettings& settings) {
     const QByteArray original = file.readAll();
     if (file.error() != QFileDevice::NoError) return false;
     // A stored count of another type is replaced by the record like any value, but what it
-    // held was never shown; it is kept too.
-    bool clean = RewriteReproduces(original);
-    for (int k = 1; k <= 10 && clean; ++k) {
+    // held was never shown.
+    bool wrongTyped = false;
+    for (int k = 1; k <= 10 && !wrongTyped; ++k) {
         const QVariant value = settings.value(kResultsPrefix + valueName(k));
-        clean = !value.isValid() || value.typeId() == QMetaType::QString;
+        wrongTyped = value.isValid() && value.typeId() != QMetaType::QString;
     }
-    if (clean) return true;
-    // Replaced whole or not at all, so a crash never leaves half a copy.
-    QSaveFile backup(path + QStringLiteral(".bak"));
-    return backup.open(QIODevice::WriteOnly) && backup.write(original) == original.size() &&
-           backup.commit();
+    Rewrite rewrite = TryRewrite(original, path);
+    // A check that could not run says nothing against the file; the reader of the file itself
+    // still knows whether it could take it apart.
+    if (rewrite == Rewrite::NotChecked && settings.status() == QSettings::FormatError)
+        rewrite = Rewrite::Changes;
+    if (wrongTyped || rewrite == Rewrite::Changes) return KeepAside(path, original);
+    // A file that reads cleanly loses only its notes: they are kept where there is room, and
+    // the record is written in any case.
+    if (rewrite == Rewrite::DropsOnlyNotes) KeepAside(path, original);
+    return true;
 }
 
 bool TResultsKey::WriteAll(const std::array<QString, 10>& values) {

@@ -31,8 +31,11 @@ class TResultsKey {
     std::optional<QString> Read(const QString& name, bool& wrongType) const;
     // Writes every value of the record and commits them together; false when nothing could
     // be committed (the previous record then stays as it was). A settings file that the rewrite
-    // would not reproduce is first kept beside it as <file>.bak; when that copy cannot be made,
-    // nothing is written.
+    // would damage (a line the reader could not take, a value of another type) is first kept
+    // beside it as <file>.bak, or <file>.bak.2 … where a kept copy holds that name, since a
+    // kept copy is never replaced; when no copy can be made, nothing is written. A file that
+    // would lose only its comments is kept the same way where there is room, and written
+    // anyway.
     bool WriteAll(const std::array<QString, 10>& values);
 
   private:
@@ -62,7 +65,7 @@ void CheckBestResult(const std::array<QString, 10>& yield, TfrmScores& scores,
                      const std::function<void()>& congratulated = {});
 
 // Removes the lock file that a writer killed in the moment of taking it left empty; a lock
-// file with content (a live writer's) stays. True when one was removed.
+// file with content, or one that a live writer holds, stays. True when one was removed.
 bool RemoveAbandonedLock(const QString& lockPath);
 
 // The text as a signed 32-bit decimal integer, or nullopt.

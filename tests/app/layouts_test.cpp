@@ -1,7 +1,7 @@
 // Real key events from the X server, with the keyboard switched to other layouts: the game's
 // letter keys act by their place on the keyboard under non-Latin layouts, by the letter they
-// type under Latin ones, and keys that type no letter A-Z of a Latin layout do nothing. Runs on its own X server
-// (tests/desktop/with-display.sh x11), which it drives with setxkbmap and xdotool.
+// type under Latin ones, and keys that type no letter A-Z of a Latin layout do nothing. Runs on its
+// own X server (tests/desktop/with-display.sh x11), which it drives with setxkbmap and xdotool.
 
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
@@ -88,8 +88,7 @@ class LayoutsTest : public QObject {
                                << false << QString() << 0u;
         QTest::newRow("Hebrew") << QStringList{"il"} << "hebrew_dalet" << sPlace << "hebrew_pe"
                                 << false << QString() << 0u;
-        QTest::newRow("US") << QStringList{"us"} << "s" << sPlace << "p" << true << QString()
-                            << 0u;
+        QTest::newRow("US") << QStringList{"us"} << "s" << sPlace << "p" << true << QString() << 0u;
         // Colemak types S on the key in the place of D and puts ; where P is.
         QTest::newRow("Colemak") << QStringList{"us", "-variant", "colemak"} << "s" << sPlace + 1
                                  << "p" << true << "semicolon" << pPlace;

@@ -2,12 +2,10 @@
 // never after an input event has been handled.
 
 #include "adapters/DeferredIcons.h"
-#include "adapters/FontWarmUp.h"
 #include "adapters/StartupReport.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -104,28 +102,6 @@ class StartupTest : public QObject {
             QCOMPARE(drawn, expected);
             QVERIFY(drawn != blank);
         }
-    }
-
-    void theFontConfigurationIsReadBeforeTheFontDatabaseIsAsked() {
-        std::thread::id reader;
-        {
-            platform::FontConfigurationWarmUp warmUp([&] { reader = std::this_thread::get_id(); });
-            QVERIFY(warmUp.Started());
-            warmUp.Wait();
-            QVERIFY(reader != std::thread::id());
-            QVERIFY(reader != std::this_thread::get_id());
-        }
-        {
-            platform::FontConfigurationWarmUp unwaited; // joined when it goes
-        }
-        platform::FontConfigurationWarmUp warmUp;
-#if defined(Q_OS_LINUX)
-        // Qt reads the fonts through fontconfig here, so the library is loaded.
-        QVERIFY(warmUp.Started());
-#endif
-        warmUp.Wait();
-        warmUp.Wait();
-        QVERIFY(!QFontDatabase::families().isEmpty());
     }
 
     void theWorkRunsOnceWhenTheLoopIsBackFromTheFirstPaint() {
