@@ -5,9 +5,12 @@
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <cstring>
@@ -53,7 +56,11 @@ class LayoutsTest : public QObject {
     std::unique_ptr<platform::ScopedMessageHandler> messages;
 
   private slots:
+    // The sound key writes the player's choice; it goes to a settings folder of the test's own.
+    QTemporaryDir config;
+
     void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
         if (QGuiApplication::platformName() != "xcb")
             QFAIL("needs an X server: run it through tests/desktop/with-display.sh x11");
         messages = std::make_unique<platform::ScopedMessageHandler>(
@@ -67,25 +74,31 @@ class LayoutsTest : public QObject {
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("sKey"); // what the key in the place of S types there
         QTest::addColumn<QString>("pKey");
+        QTest::addColumn<QString>("mKey");
         QTest::addColumn<bool>("latin");
         QTest::newRow("Russian") << "ru"
                                  << "Cyrillic_yeru"
-                                 << "Cyrillic_ze" << false;
+                                 << "Cyrillic_ze"
+                                 << "Cyrillic_softsign" << false;
         QTest::newRow("Greek") << "gr"
                                << "Greek_sigma"
-                               << "Greek_pi" << false;
+                               << "Greek_pi"
+                               << "Greek_mu" << false;
         QTest::newRow("Hebrew") << "il"
                                 << "hebrew_dalet"
-                                << "hebrew_pe" << false;
+                                << "hebrew_pe"
+                                << "hebrew_zade" << false;
         QTest::newRow("US") << "us"
                             << "s"
-                            << "p" << true;
+                            << "p"
+                            << "m" << true;
     }
 
     void lettersActByTheirPlace() {
         QFETCH(QString, layout);
         QFETCH(QString, sKey);
         QFETCH(QString, pKey);
+        QFETCH(QString, mKey);
         QFETCH(bool, latin);
         QVERIFY2(run("setxkbmap", {layout}), "setxkbmap failed");
 
@@ -109,6 +122,11 @@ class LayoutsTest : public QObject {
         QTRY_COMPARE(form.GameState(), gsPaused);
         QVERIFY(press(pKey));
         QTRY_COMPARE(form.GameState(), gsPlaying);
+
+        QVERIFY(press(mKey));
+        QTRY_VERIFY(!form.mnuSound->isChecked());
+        QVERIFY(press(mKey));
+        QTRY_VERIFY(form.mnuSound->isChecked());
 
         THarvestaEngine& engine = form.Engine();
         const int x = engine.PosX;
