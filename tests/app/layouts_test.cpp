@@ -54,11 +54,10 @@ class LayoutsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<platform::ScopedMessageHandler> messages;
-
-  private slots:
     // The sound key writes the player's choice; it goes to a settings folder of the test's own.
     QTemporaryDir config;
 
+  private slots:
     void initTestCase() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
         if (QGuiApplication::platformName() != "xcb")
