@@ -28,10 +28,13 @@ void* SdlFunction(const char* name) {
 }
 
 SdlSubsystem::SdlSubsystem(std::uint32_t flags) : flags_(flags), ready_(false) {
-    for (const char* needed :
-         {"SDL_SetMainReady", "SDL_InitSubSystem", "SDL_QuitSubSystem", "SDL_WasInit", "SDL_Quit"})
+    for (const char* needed : {"SDL_SetMainReady", "SDL_SetHint", "SDL_InitSubSystem",
+                               "SDL_QuitSubSystem", "SDL_WasInit", "SDL_Quit"})
         if (!SdlFunction(needed)) return;
     SDL_CALL(SDL_SetMainReady)();
+    // SDL would take SIGINT and SIGTERM for its own event queue, which nobody reads here: the
+    // game would no longer end when the session or `kill` asks it to.
+    SDL_CALL(SDL_SetHint)(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     ready_ = SDL_CALL(SDL_InitSubSystem)(flags_) == 0;
 }
 
