@@ -72,7 +72,7 @@ try:
                                 stderr=subprocess.DEVNULL)
         window = ""
         for _ in range(100):
-            found = subprocess.run(["xdotool", "search", "--name", "^Harvesta$"], env=env,
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Harvesta$"], env=env,
                                    capture_output=True, text=True).stdout.split()
             if found:
                 window = found[0]
@@ -91,7 +91,7 @@ try:
         paused_threads = threads(proc.pid)
         paused = count(proc.pid)
         print(f"{run + 1:>4} {idle:>14} {paused:>8}   ({idle_threads} / {playing_threads} / "
-              f"{paused_threads})")
+              f"{paused_threads})", flush=True)
         proc.terminate()
         proc.wait()
 finally:
