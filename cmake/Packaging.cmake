@@ -127,6 +127,9 @@ if(CPACK_DEBIAN_PACKAGE_DEPENDS)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ")
 endif()
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-arkpandora")
+# SDL, for sound and game controllers, is loaded at run time rather than linked
+# (src/adapters/SdlLibrary.h), so the library scan cannot see it.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libsdl2-2.0-0")
 # Qt's Wayland plugin: without it the game runs through XWayland on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 

@@ -29,13 +29,17 @@ constexpr int kStickY = 100 + SDL_CONTROLLER_AXIS_LEFTY;
 // Hints that must be set before SDL starts its joystick drivers; a value in the environment
 // still wins over them.
 std::uint32_t ControllerSubsystem() {
+    // Without the library there is nothing to set; the subsystem then reports itself not ready.
+    const auto setHint =
+        SdlFunctionAs<decltype(SDL_SetHintWithPriority)>("SDL_SetHintWithPriority");
+    if (!setHint) return SDL_INIT_GAMECONTROLLER;
 #if defined(__linux__)
     // The kernel's drivers serve the common pads through evdev. SDL's own USB and Bluetooth
     // drivers would open the same devices beside them, and may read them on threads of their
     // own.
-    SDL_SetHintWithPriority(SDL_HINT_JOYSTICK_HIDAPI, "0", SDL_HINT_DEFAULT);
+    setHint(SDL_HINT_JOYSTICK_HIDAPI, "0", SDL_HINT_DEFAULT);
 #endif
-    SDL_SetHintWithPriority(SDL_HINT_JOYSTICK_THREAD, "0", SDL_HINT_DEFAULT);
+    setHint(SDL_HINT_JOYSTICK_THREAD, "0", SDL_HINT_DEFAULT);
     return SDL_INIT_GAMECONTROLLER;
 }
 
@@ -86,7 +90,7 @@ struct GamePads::Pads {
 
     ~Pads() {
         for (auto& entry : open)
-            SDL_GameControllerClose(entry.second.controller);
+            SDL_CALL(SDL_GameControllerClose)(entry.second.controller);
     }
 };
 
@@ -127,7 +131,7 @@ void GamePads::PollTimerTimer() {
     Pads& pads = *pads_;
     // Reads the open pads and looks for pads that came or went; what happened waits in SDL's
     // queue, of which only the joystick and controller events are taken.
-    SDL_GameControllerUpdate();
+    SDL_CALL(SDL_GameControllerUpdate)();
     const auto press = [&](SDL_JoystickID pad, int control, PadButton button) {
         if (Repeats(button)) {
             pads.heldPad = pad;
@@ -144,20 +148,22 @@ void GamePads::PollTimerTimer() {
         repeat_.stop();
     };
     SDL_Event event;
-    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYAXISMOTION, SDL_CONTROLLERSENSORUPDATE) ==
-           1) {
+    while (SDL_CALL(SDL_PeepEvents)(&event, 1, SDL_GETEVENT, SDL_JOYAXISMOTION,
+                                    SDL_CONTROLLERSENSORUPDATE) == 1) {
         switch (event.type) {
         case SDL_CONTROLLERDEVICEADDED: {
-            const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(event.cdevice.which);
+            const SDL_JoystickID id =
+                SDL_CALL(SDL_JoystickGetDeviceInstanceID)(event.cdevice.which);
             if (id < 0 || pads.open.count(id)) break;
-            if (SDL_GameController* controller = SDL_GameControllerOpen(event.cdevice.which))
+            if (SDL_GameController* controller =
+                    SDL_CALL(SDL_GameControllerOpen)(event.cdevice.which))
                 pads.open.emplace(id, Pads::Pad{controller});
             break;
         }
         case SDL_CONTROLLERDEVICEREMOVED: {
             const auto pad = pads.open.find(event.cdevice.which);
             if (pad == pads.open.end()) break;
-            SDL_GameControllerClose(pad->second.controller);
+            SDL_CALL(SDL_GameControllerClose)(pad->second.controller);
             pads.open.erase(pad);
             letGo(event.cdevice.which, -1);
             break;

@@ -32,7 +32,7 @@ constexpr const char* kBlockNames[kCueCount] = {"SND_LAND",    "SND_ROWS1", "SND
 // (no sound server), the audio subsystem is therefore held only while the device is open;
 // the watches of the sound servers sleep until something changes, and those are kept.
 bool driverPolls() {
-    const char* driver = SDL_GetCurrentAudioDriver();
+    const char* driver = SDL_CALL(SDL_GetCurrentAudioDriver)();
     return driver && std::strcmp(driver, "alsa") == 0;
 }
 
@@ -40,10 +40,10 @@ bool driverPolls() {
 class DeviceLock {
   public:
     explicit DeviceLock(std::uint32_t device) : device_(device) {
-        if (device_) SDL_LockAudioDevice(device_);
+        if (device_) SDL_CALL(SDL_LockAudioDevice)(device_);
     }
     ~DeviceLock() {
-        if (device_) SDL_UnlockAudioDevice(device_);
+        if (device_) SDL_CALL(SDL_UnlockAudioDevice)(device_);
     }
     DeviceLock(const DeviceLock&) = delete;
     DeviceLock& operator=(const DeviceLock&) = delete;
@@ -186,7 +186,7 @@ void TGameSound::SetGameRunning(bool running) {
     }
     closeTimer_.stop();
     // A device that went away (a headset unplugged) is given up and a new one opened.
-    if (device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) close();
+    if (device_ && SDL_CALL(SDL_GetAudioDeviceStatus)(device_) == SDL_AUDIO_STOPPED) close();
     open();
 }
 
@@ -256,6 +256,11 @@ void TGameSound::releaseIfPolling() {
 
 void TGameSound::open() {
     if (device_ || !prepared_ || !on_ || !running_ || !acquire()) return;
+    for (const char* needed :
+         {"SDL_GetCurrentAudioDriver", "SDL_LockAudioDevice", "SDL_UnlockAudioDevice",
+          "SDL_GetAudioDeviceStatus", "SDL_OpenAudioDevice", "SDL_PauseAudioDevice",
+          "SDL_CloseAudioDevice"})
+        if (!SdlFunction(needed)) return;
     SDL_AudioSpec wanted{};
     wanted.freq = kRate;
     wanted.format = AUDIO_S16SYS;
@@ -264,19 +269,19 @@ void TGameSound::open() {
     wanted.callback = &TGameSound::callback;
     wanted.userdata = this;
     // SDL converts to whatever the device takes.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device_ = SDL_CALL(SDL_OpenAudioDevice)(nullptr, 0, &wanted, nullptr, 0);
     if (!device_) {
         // No device now; the next game start looks again.
         audio_.reset();
         return;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    SDL_CALL(SDL_PauseAudioDevice)(device_, 0);
 }
 
 void TGameSound::close() {
     closeTimer_.stop();
     if (device_) {
-        SDL_CloseAudioDevice(device_);
+        SDL_CALL(SDL_CloseAudioDevice)(device_);
         device_ = 0;
     }
     releaseIfPolling();

@@ -35,7 +35,9 @@ class Reader {
 
 std::optional<TDecodedSound> DecodeWave(std::span<const std::uint8_t> bytes, std::string& error) {
     Reader in(bytes);
-    if (!in.Tag("RIFF") || !in.Has(4) || (in.U32(), !in.Tag("WAVE"))) {
+    const bool riff = in.Tag("RIFF") && in.Has(4);
+    if (riff) in.Skip(4); // the whole's size: the chunks' own sizes are what count
+    if (!riff || !in.Tag("WAVE")) {
         error = "not a RIFF wave";
         return std::nullopt;
     }

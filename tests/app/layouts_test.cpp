@@ -6,9 +6,12 @@
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <cstring>
@@ -57,9 +60,12 @@ class LayoutsTest : public QObject {
 
     std::unique_ptr<platform::ScopedMessageHandler> messages;
     int questions = 0;
+    // The sound key writes the player's choice; it goes to a settings folder of the test's own.
+    QTemporaryDir config;
 
   private slots:
     void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
         if (QGuiApplication::platformName() != "xcb")
             QFAIL("needs an X server: run it through tests/desktop/with-display.sh x11");
         messages = std::make_unique<platform::ScopedMessageHandler>(
@@ -77,24 +83,25 @@ class LayoutsTest : public QObject {
         QTest::addColumn<QString>("sKey");       // the keysym that starts a game there
         QTest::addColumn<quint32>("sPlace");     // the XKB keycode of the key that types it
         QTest::addColumn<QString>("pKey");
+        QTest::addColumn<QString>("mKey");
         QTest::addColumn<bool>("latin");
         // A key in a letter key's place that types no letter A-Z: it must do nothing.
         QTest::addColumn<QString>("noKey");
         QTest::addColumn<quint32>("noPlace");
         const quint32 sPlace = 39, pPlace = 33;
         QTest::newRow("Russian") << QStringList{"ru"} << "Cyrillic_yeru" << sPlace << "Cyrillic_ze"
-                                 << false << QString() << 0u;
+                                 << "Cyrillic_softsign" << false << QString() << 0u;
         QTest::newRow("Greek") << QStringList{"gr"} << "Greek_sigma" << sPlace << "Greek_pi"
-                               << false << QString() << 0u;
+                               << "Greek_mu" << false << QString() << 0u;
         QTest::newRow("Hebrew") << QStringList{"il"} << "hebrew_dalet" << sPlace << "hebrew_pe"
-                                << false << QString() << 0u;
-        QTest::newRow("US") << QStringList{"us"} << "s" << sPlace << "p" << true << QString() << 0u;
+                                << "hebrew_zade" << false << QString() << 0u;
+        QTest::newRow("US") << QStringList{"us"} << "s" << sPlace << "p" << "m" << true << QString() << 0u;
         // Colemak types S on the key in the place of D and puts ; where P is.
         QTest::newRow("Colemak") << QStringList{"us", "-variant", "colemak"} << "s" << sPlace + 1
-                                 << "p" << true << "semicolon" << pPlace;
+                                 << "p" << "m" << true << "semicolon" << pPlace;
         // Turkish F types i and İ on the key in the place of S, and S on the one of M.
         QTest::newRow("Turkish F") << QStringList{"tr", "-variant", "f"} << "s" << 58u << "p"
-                                   << true << "Iabovedot" << sPlace;
+                                   << "m" << true << "Iabovedot" << sPlace;
     }
 
     void lettersActByTheirPlace() {
@@ -102,6 +109,7 @@ class LayoutsTest : public QObject {
         QFETCH(QString, sKey);
         QFETCH(quint32, sPlace);
         QFETCH(QString, pKey);
+        QFETCH(QString, mKey);
         QFETCH(bool, latin);
         QFETCH(QString, noKey);
         QFETCH(quint32, noPlace);
@@ -144,6 +152,11 @@ class LayoutsTest : public QObject {
         QTRY_COMPARE(form.GameState(), gsPlaying);
         if (!noKey.isEmpty()) pressNothing();
         if (QTest::currentTestFailed()) return;
+
+        QVERIFY(press(mKey));
+        QTRY_VERIFY(!form.mnuSound->isChecked());
+        QVERIFY(press(mKey));
+        QTRY_VERIFY(form.mnuSound->isChecked());
 
         THarvestaEngine& engine = form.Engine();
         const int x = engine.PosX;

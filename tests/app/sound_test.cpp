@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 using namespace harvesta;
 
@@ -201,6 +204,32 @@ class SoundTest : public QObject {
         QVERIFY(at > 8192);
         QVERIFY(silentFrom(stream, at));
         QVERIFY(messages.empty());
+    }
+
+    void theGameStillEndsWhenAskedToWhileSoundRuns() {
+#ifdef Q_OS_UNIX
+        // SDL must not take the signals a session or `kill` ends the game with. (It takes only
+        // signals left at their default, so the test's own handlers are put aside meanwhile.)
+        struct sigaction fallback {
+        }, term{}, interrupt{};
+        fallback.sa_handler = SIG_DFL;
+        sigaction(SIGTERM, &fallback, &term);
+        sigaction(SIGINT, &fallback, &interrupt);
+        const auto handler = [](int signal) {
+            struct sigaction action {};
+            sigaction(signal, nullptr, &action);
+            return action.sa_handler;
+        };
+        {
+            Game game;
+            game.key(vk::S);
+            QVERIFY(game.sound().DeviceOpen());
+            QVERIFY(handler(SIGTERM) == SIG_DFL);
+            QVERIFY(handler(SIGINT) == SIG_DFL);
+        }
+        sigaction(SIGTERM, &term, nullptr);
+        sigaction(SIGINT, &interrupt, nullptr);
+#endif
     }
 
     void eachEventHasItsOwnSoundInOrder() {
