@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "adapters/DesignedColours.h"
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
@@ -130,6 +131,7 @@ THarvestaForm::THarvestaForm(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(pixelFont("Tahoma", 11));
+    platform::UseDesignedColours(*this, Qt::white);
     BuildLayout();
     BuildMenu();
     qApp->installEventFilter(this);

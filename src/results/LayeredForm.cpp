@@ -1,5 +1,6 @@
 #include "results/LayeredForm.h"
 
+#include "adapters/DesignedColours.h"
 #include "adapters/WindowSystem.h"
 #include "imaging/SetupFunctions.h"
 #include "platform/Platform.h"
@@ -38,9 +39,7 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
     // see-through by each paint.
     seeThroughCorners_ = !platform::MaskCutsWindow();
     if (seeThroughCorners_) setAttribute(Qt::WA_TranslucentBackground);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, face.colour);
-    setPalette(palette);
+    platform::UseDesignedColours(*this, face.colour);
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
     setFont(font);
