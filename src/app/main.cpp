@@ -106,6 +106,7 @@ void TImage::SetPicture(const QImage& picture) {
 void TImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
+    const SmoothAtFractionalScale smooth(painter);
     painter.drawImage(0, 0, picture_);
 }
 

@@ -1,6 +1,7 @@
 #include "results/LayeredForm.h"
 
 #include "adapters/DesignedColours.h"
+#include "adapters/DesignedFonts.h"
 #include "adapters/WindowSystem.h"
 #include "imaging/SetupFunctions.h"
 #include "platform/Platform.h"
@@ -42,7 +43,7 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
     platform::UseDesignedColours(*this, face.colour);
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::FaceForDevicePixelRatio(font, devicePixelRatioF()));
 
     // Both sizes become multiples of 4, as the screen transfer's rows need.
     const int width = face.layoutSize.width() & 0xFFFC;

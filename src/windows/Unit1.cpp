@@ -81,6 +81,7 @@ void TForm1::TImage::SetPicture(const QImage& picture, QColor ink) {
 void TForm1::TImage::paintEvent(QPaintEvent*) {
     if (shown_.isNull()) return;
     QPainter painter(this);
+    const SmoothAtFractionalScale smooth(painter);
     painter.drawImage(0, 0, shown_);
 }
 
