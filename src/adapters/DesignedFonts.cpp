@@ -58,8 +58,7 @@ QFont FaceForDevicePixelRatio(const QFont& designed, double devicePixelRatio) {
     if (designed.family().compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) != 0)
         return designed;
     const QFontInfo resolved(designed);
-    if (QFontDatabase::isSmoothlyScalable(resolved.family(), resolved.styleName()))
-        return designed;
+    if (QFontDatabase::isSmoothlyScalable(resolved.family(), resolved.styleName())) return designed;
     static constexpr ScalableStandIn kStandIns[] = {{"Microsoft Sans Serif", 100.0},
                                                     {"Tahoma", 97.0}};
     for (const ScalableStandIn& standIn : kStandIns) {

@@ -291,9 +291,8 @@ void THarvestaForm::ApplyScale(double scale) {
     pbMain->setGeometry(1, 1, width, cell * (RowCount - 2) - 3);
     const int clientHeight = client.height() + (pnlHead->isVisible() ? pnlHead->height() : 0);
     pnlCommon->setFixedSize(client.width(), clientHeight);
-    pnlInformation->setGeometry(client.width() - kCommonBorder - kInformationWidth,
-                                kCommonBorder, kInformationWidth,
-                                clientHeight - 2 * kCommonBorder);
+    pnlInformation->setGeometry(client.width() - kCommonBorder - kInformationWidth, kCommonBorder,
+                                kInformationWidth, clientHeight - 2 * kCommonBorder);
     pnlInformation->raise();
     // A change after the board was built (the frame turned out taller than expected) builds
     // its pictures again at the new size.

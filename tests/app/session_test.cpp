@@ -1,8 +1,8 @@
 // The game on a real window system, built as the program builds it: a game played to its end
 // brings the record window, which is dragged and closed by its close button; the about window
 // likewise. Both stand over the main window, so compositors that place windows themselves put
-// them over the game. The window system must not report an operation it does not support. Runs through
-// tests/desktop/with-display.sh, on Wayland (Weston's headless back end) and on X11 (Xvfb).
+// them over the game. The window system must not report an operation it does not support. Runs
+// through tests/desktop/with-display.sh, on Wayland (Weston's headless back end) and on X11 (Xvfb).
 
 #include "adapters/DesignedFonts.h"
 #include "adapters/QtPlatform.h"

@@ -22,16 +22,23 @@ namespace {
 QPalette darkPalette() {
     QPalette dark;
     const QColor window(53, 53, 53), base(35, 35, 35), text(238, 238, 238);
-    for (const auto& [role, colour] :
-         std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, window},        {QPalette::WindowText, text},
-             {QPalette::Base, base},            {QPalette::AlternateBase, window},
-             {QPalette::Text, text},            {QPalette::Button, window},
-             {QPalette::ButtonText, text},      {QPalette::Light, QColor(80, 80, 80)},
-             {QPalette::Midlight, window},      {QPalette::Mid, QColor(30, 30, 30)},
-             {QPalette::Dark, QColor(20, 20, 20)}, {QPalette::Shadow, Qt::black},
-             {QPalette::Highlight, QColor(42, 130, 218)}, {QPalette::HighlightedText, Qt::black},
-             {QPalette::Link, QColor(120, 170, 255)}, {QPalette::ToolTipBase, base},
+    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, window},
+             {QPalette::WindowText, text},
+             {QPalette::Base, base},
+             {QPalette::AlternateBase, window},
+             {QPalette::Text, text},
+             {QPalette::Button, window},
+             {QPalette::ButtonText, text},
+             {QPalette::Light, QColor(80, 80, 80)},
+             {QPalette::Midlight, window},
+             {QPalette::Mid, QColor(30, 30, 30)},
+             {QPalette::Dark, QColor(20, 20, 20)},
+             {QPalette::Shadow, Qt::black},
+             {QPalette::Highlight, QColor(42, 130, 218)},
+             {QPalette::HighlightedText, Qt::black},
+             {QPalette::Link, QColor(120, 170, 255)},
+             {QPalette::ToolTipBase, base},
              {QPalette::ToolTipText, text}})
         dark.setColor(role, colour);
     return dark;
@@ -81,8 +88,7 @@ class ThemesTest : public QObject {
             << Maker([main] { return std::make_unique<TfrmScores>(main); });
         QTest::newRow("about") << Maker([main] { return std::make_unique<TfrmAbout>(main); });
         QTest::newRow("manual") << Maker([main] { return std::make_unique<ThlpForm>(main); });
-        QTest::newRow("font preview")
-            << Maker([main] { return std::make_unique<TForm1>(main); });
+        QTest::newRow("font preview") << Maker([main] { return std::make_unique<TForm1>(main); });
     }
     void everyWindowLooksTheSameUnderADarkTheme() {
         QFETCH(Maker, make);
