@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 namespace harvesta::platform {
 
@@ -44,7 +45,31 @@ bool registerFile(const QString& file, const QString& family) {
     return false;
 }
 
+// A scalable face that keeps a bitmap face's widths, with the letter spacing it needs.
+struct ScalableStandIn {
+    const char* family;
+    double spacingPercent;
+};
+
 } // namespace
+
+QFont FaceForDevicePixelRatio(const QFont& designed, double devicePixelRatio) {
+    if (devicePixelRatio == 1.0) return designed;
+    if (designed.family().compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) != 0)
+        return designed;
+    const QFontInfo resolved(designed);
+    if (QFontDatabase::isSmoothlyScalable(resolved.family(), resolved.styleName())) return designed;
+    static constexpr ScalableStandIn kStandIns[] = {{"Microsoft Sans Serif", 100.0},
+                                                    {"Tahoma", 97.0}};
+    for (const ScalableStandIn& standIn : kStandIns) {
+        if (!hasOwnFamily(QLatin1String(standIn.family))) continue;
+        QFont scalable = designed;
+        scalable.setFamily(QLatin1String(standIn.family));
+        scalable.setLetterSpacing(QFont::PercentageSpacing, standIn.spacingPercent);
+        return scalable;
+    }
+    return designed;
+}
 
 const std::vector<FontStandIn>& DesignedFontStandIns() {
     static const QString wine = QStringLiteral("/usr/share/wine/fonts/");

@@ -11,6 +11,7 @@
 // while the font preview asks for 20 pixels, which the scalable monospace face fontconfig gives
 // for Courier keeps. "Comic Suns MS" names no face anywhere.
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -55,5 +56,12 @@ std::vector<FontStandIn> DesignedFontStandIns(FontStage stage);
 // fallback is still there.
 std::vector<FontResolution>
 InstallDesignedFonts(const std::vector<FontStandIn>& standIns = DesignedFontStandIns());
+
+// The face to draw `designed` with at a device pixel ratio. A bitmap face (MS Sans Serif and
+// its stand-in) was drawn for one pixel size: scaled, Qt keeps its 1x glyphs and spreads them
+// apart. At any ratio but 1 it gives way to a scalable face with the same metrics: Microsoft
+// Sans Serif where installed, else Tahoma set 3% tighter, which keeps every text of the about
+// window within a pixel or two of its designed width. Scalable faces are kept as they are.
+QFont FaceForDevicePixelRatio(const QFont& designed, double devicePixelRatio);
 
 } // namespace harvesta::platform

@@ -4,6 +4,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 
 namespace harvesta {
 
@@ -17,7 +18,20 @@ TScreenTransfer::TScreenTransfer(TGraphicsEx& graphics) : graphics_(graphics) {
 
 void TScreenTransfer::Draw(QPainter& painter) const {
     if (image_.isNull() || DrawIntoSurface(painter)) return;
+    const SmoothAtFractionalScale smooth(painter);
     painter.drawImage(0, 0, image_);
+}
+
+SmoothAtFractionalScale::SmoothAtFractionalScale(QPainter& painter)
+    : painter_(painter), was_(painter.testRenderHint(QPainter::SmoothPixmapTransform)) {
+    // Whole ratios double or triple every pixel cleanly and stay sharp; any other ratio
+    // would repeat some rows and columns and not others.
+    const double ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
+}
+
+SmoothAtFractionalScale::~SmoothAtFractionalScale() {
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, was_);
 }
 
 // Qt would convert the 24-bit picture for a 32-bit surface on its worker threads, pixel by

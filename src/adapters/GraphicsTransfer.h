@@ -10,6 +10,20 @@ namespace harvesta {
 
 class TGraphicsEx;
 
+// While it lives, pictures drawn with `painter` are smoothed where its device's pixel ratio is
+// fractional, and doubled pixel for pixel where it is whole.
+class SmoothAtFractionalScale {
+  public:
+    explicit SmoothAtFractionalScale(QPainter& painter);
+    ~SmoothAtFractionalScale();
+    SmoothAtFractionalScale(const SmoothAtFractionalScale&) = delete;
+    SmoothAtFractionalScale& operator=(const SmoothAtFractionalScale&) = delete;
+
+  private:
+    QPainter& painter_;
+    bool was_;
+};
+
 // Made once per off-screen picture, so that a paint allocates nothing. The picture must
 // outlive the transfer and keep its size.
 class TScreenTransfer {
@@ -17,8 +31,9 @@ class TScreenTransfer {
     explicit TScreenTransfer(TGraphicsEx& graphics);
     // Draws the whole picture at (0, 0). On a 32-bit surface, the form most screens' back
     // buffers have, the pixels are converted straight into it on this thread; on any other
-    // device Qt draws the picture's own bytes. At a device pixel ratio above 1 the painter
-    // doubles pixels without smoothing, so the picture stays sharp.
+    // device Qt draws the picture's own bytes. At a whole device pixel ratio above 1 the
+    // painter repeats pixels without smoothing, so the picture stays sharp; at a fractional
+    // one it smooths them.
     void Draw(QPainter& painter) const;
 
   private:

@@ -75,7 +75,8 @@ int PrimaryScreenWidth() {
 
 ScreenArea PrimaryScreenArea() {
     if (screenAreaOverride()) return *screenAreaOverride();
-    if (screenWidthOverride()) return {*screenWidthOverride(), QRect(0, 0, *screenWidthOverride(), 1 << 20)};
+    if (screenWidthOverride())
+        return {*screenWidthOverride(), QRect(0, 0, *screenWidthOverride(), 1 << 20)};
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {1024, QRect(0, 0, 1024, 768)};
     return {screen->geometry().width(), screen->availableGeometry()};

@@ -1,11 +1,11 @@
 #include "adapters/WindowSystem.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
-#include <QApplication>
 #include <QGuiApplication>
-#include <QWidget>
 #include <QPointer>
+#include <QWidget>
 #include <QWindow>
 #include <utility>
 

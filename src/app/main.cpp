@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "adapters/DesignedColours.h"
 #include "adapters/KeyPositions.h"
 #include "adapters/QtPictures.h"
 #include "adapters/QtPlatform.h"
@@ -110,6 +111,7 @@ void TImage::SetPicture(const QImage& picture) {
 void TImage::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
+    const SmoothAtFractionalScale smooth(painter);
     painter.drawImage(0, 0, picture_);
 }
 
@@ -136,6 +138,7 @@ THarvestaForm::THarvestaForm(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(pixelFont("Tahoma", 11));
+    platform::UseDesignedColours(*this, Qt::white);
     BuildLayout();
     BuildMenu();
     BuildPlayInput();
@@ -306,9 +309,8 @@ void THarvestaForm::ApplyScale(double scale) {
     pbMain->setGeometry(1, 1, width, cell * (RowCount - 2) - 3);
     const int clientHeight = client.height() + (pnlHead->isVisible() ? pnlHead->height() : 0);
     pnlCommon->setFixedSize(client.width(), clientHeight);
-    pnlInformation->setGeometry(client.width() - kCommonBorder - kInformationWidth,
-                                kCommonBorder, kInformationWidth,
-                                clientHeight - 2 * kCommonBorder);
+    pnlInformation->setGeometry(client.width() - kCommonBorder - kInformationWidth, kCommonBorder,
+                                kInformationWidth, clientHeight - 2 * kCommonBorder);
     pnlInformation->raise();
     // A change after the board was built (the frame turned out taller than expected) builds
     // its pictures again at the new size.

@@ -1,5 +1,7 @@
 #include "layered/LayeredForm.h"
 
+#include "adapters/DesignedColours.h"
+#include "adapters/DesignedFonts.h"
 #include "adapters/WindowSystem.h"
 #include "imaging/SetupFunctions.h"
 #include "platform/Platform.h"
@@ -38,12 +40,10 @@ TLayeredForm::TLayeredForm(QWidget* mainWindow, const Face& face)
     // see-through by each paint.
     seeThroughCorners_ = !platform::MaskCutsWindow();
     if (seeThroughCorners_) setAttribute(Qt::WA_TranslucentBackground);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, face.colour);
-    setPalette(palette);
+    platform::UseDesignedColours(*this, face.colour);
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::FaceForDevicePixelRatio(font, devicePixelRatioF()));
 
     // Both sizes become multiples of 4, as the screen transfer's rows need.
     const int width = face.layoutSize.width() & 0xFFFC;

@@ -1,5 +1,6 @@
 #include "windows/Help_module.h"
 
+#include "adapters/DesignedColours.h"
 #include "adapters/Translation.h"
 #include "assets/ResourceToStream.h"
 
@@ -53,6 +54,8 @@ ThlpForm::ThlpForm(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
     QFont font("Tahoma");
     font.setPointSize(8);
     setFont(font);
+    // The page is dark text on white, as designed, under any desktop theme.
+    platform::UseDesignedColours(*this, platform::DesignedPalette().color(QPalette::Button));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     wbHelp = new QTextBrowser(this);

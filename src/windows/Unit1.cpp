@@ -1,5 +1,6 @@
 #include "windows/Unit1.h"
 
+#include "adapters/DesignedColours.h"
 #include "adapters/GraphicsTransfer.h"
 #include "adapters/QtPlatform.h"
 
@@ -81,18 +82,17 @@ void TForm1::TImage::SetPicture(const QImage& picture, QColor ink) {
 void TForm1::TImage::paintEvent(QPaintEvent*) {
     if (shown_.isNull()) return;
     QPainter painter(this);
+    const SmoothAtFractionalScale smooth(painter);
     painter.drawImage(0, 0, shown_);
 }
 
 TForm1::TForm1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle("Form1");
     setFixedSize(kClientWidth, kClientHeight);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    platform::UseDesignedColours(*this, Qt::white);
     setAutoFillBackground(true);
 
-    fontColor_ = QApplication::palette().color(QPalette::WindowText);
+    fontColor_ = palette().color(QPalette::WindowText);
     QFont courier("Courier");
     courier.setBold(true);
     courier.setPixelSize(20);
@@ -123,7 +123,7 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(0, kPaintHeight, kClientWidth, kPanel1Height);
     QPalette face = Panel1->palette();
-    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    face.setColor(QPalette::Window, palette().color(QPalette::Button));
     Panel1->setPalette(face);
     Panel1->setAutoFillBackground(true);
     // The buttons keep the application's font: the window's font grows to 36 points, which

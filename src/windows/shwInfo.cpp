@@ -59,7 +59,8 @@ void TLinkLabel::leaveEvent(QEvent*) {
 TfrmAbout::TfrmAbout(QWidget* mainWindow) : TLayeredForm(mainWindow, kAboutFace) {
     setWindowTitle("frmAbout");
     btnOk->setText(QCoreApplication::translate("TfrmAbout", "&OK"));
-    QFont bold = font();
+    // Only the weight: the face is the window's, whichever the screen's scale asks for.
+    QFont bold;
     bold.setBold(true);
     btnOk->setFont(bold);
     btnOk->setCursor(Qt::PointingHandCursor);

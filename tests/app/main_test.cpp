@@ -551,8 +551,8 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("during");
         QTest::addColumn<int>("after");
-        QTest::newRow("before the first game") << int(gsNotStarted) << int(gsNotStarted)
-                                               << int(gsNotStarted);
+        QTest::newRow("before the first game")
+            << int(gsNotStarted) << int(gsNotStarted) << int(gsNotStarted);
         QTest::newRow("in play") << int(gsPlaying) << int(gsPaused) << int(gsPaused);
         QTest::newRow("paused") << int(gsPaused) << int(gsPaused) << int(gsPlaying);
         QTest::newRow("after the end") << int(gsGameOver) << int(gsGameOver) << int(gsGameOver);

@@ -1,7 +1,8 @@
 // The game on a real window system, built as the program builds it: a game played to its end
 // brings the record window, which is dragged and closed by its close button; the about window
-// likewise. The window system must not report an operation it does not support. Runs through
-// tests/desktop/with-display.sh, on Wayland (Weston's headless back end) and on X11 (Xvfb).
+// likewise. Both stand over the main window, so compositors that place windows themselves put
+// them over the game. The window system must not report an operation it does not support. Runs
+// through tests/desktop/with-display.sh, on Wayland (Weston's headless back end) and on X11 (Xvfb).
 
 #include "adapters/DesignedFonts.h"
 #include "adapters/QtPlatform.h"
@@ -17,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 using namespace harvesta;
@@ -48,6 +50,7 @@ class Player : public QObject {
     }
     bool Shown = false;
     QString Title;
+    QWindow* Owner = nullptr; // the window it stands over
 
   private:
     void Play() {
@@ -58,6 +61,7 @@ class Player : public QObject {
         }
         if (!window_->windowHandle() || !window_->windowHandle()->isExposed()) return;
         Shown = true;
+        Owner = window_->windowHandle()->transientParent();
         if (const auto* title = window_->findChild<QLabel*>("lblTitle")) Title = title->text();
         window_->FormMouseDown(Qt::LeftButton, Qt::LeftButton, {20, 60});
         window_->FormMouseMove(Qt::LeftButton, {40, 70});
@@ -114,6 +118,7 @@ class SessionTest : public QObject {
             form.harvestaTimerTimer();
         QCOMPARE(form.GameState(), gsGameOver);
         QVERIFY(player.Shown);
+        QCOMPARE(player.Owner, form.windowHandle());
         QCOMPARE(player.Title, RecordTitle());
         QVERIFY(!scores->isVisible());
         QCOMPARE(scores->lblTitle->text(), BestScoresTitle());
@@ -121,6 +126,7 @@ class SessionTest : public QObject {
         Player aboutPlayer(about);
         form.About1->trigger();
         QVERIFY(aboutPlayer.Shown);
+        QCOMPARE(aboutPlayer.Owner, form.windowHandle());
         QVERIFY(!about->isVisible());
         QVERIFY2(messageTexts.empty(), messageTexts.empty() ? "" : messageTexts.front().c_str());
     }

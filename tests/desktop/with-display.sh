@@ -4,7 +4,8 @@
 #     tests/desktop/with-display.sh wayland COMMAND [ARGS...]  Weston's headless back end,
 #                                                              QT_QPA_PLATFORM=wayland
 # Xvfb picks a free display itself and Weston gets a runtime folder of its own, so runs side by
-# side never share a server; the server is stopped on every way out.
+# side never share a server; the server is stopped on every way out. HARVESTA_DISPLAY_SCALE=N
+# gives the Wayland output a scale of N.
 set -euo pipefail
 kind=${1:?x11 or wayland}
 shift
@@ -30,7 +31,8 @@ x11)
     ;;
 wayland)
     XDG_RUNTIME_DIR=$work weston --backend=headless-backend.so --socket=harvesta-test \
-        --idle-time=0 --width=1280 --height=1024 >"$work/server.log" 2>&1 &
+        --idle-time=0 --width=1280 --height=1024 --scale="${HARVESTA_DISPLAY_SCALE:-1}" \
+        >"$work/server.log" 2>&1 &
     ready() { [[ -S $work/harvesta-test ]]; }
     ;;
 *) echo "unknown display kind: $kind (x11 or wayland)" >&2; exit 2 ;;
