@@ -8,7 +8,6 @@
 #include "adapters/GraphicsTransfer.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
-#include "imaging/ImageProcessing.h"
 #include "imaging/VcGraphics.h"
 
 #include <QAction>
@@ -68,33 +67,6 @@ void BM_BoardPaintToBgr888(benchmark::State& state) {
     paintInto(state, QImage::Format_BGR888);
 }
 
-// The same paint as the game made it before, for comparison in one run: the whole picture
-// filled, the tiles a column at a time, the overlay, then the whole picture transferred. Each
-// pass walks the 1.2 MB picture again.
-void BM_BoardPaintToRgb32InWholePasses(benchmark::State& state) {
-    QImage surface(form->pbMain->size(), QImage::Format_RGB32);
-    TGraphicsEx& graphics = const_cast<TGraphicsEx&>(form->BoardPicture());
-    TRGBPicture& picture = graphics.Picture;
-    const TListOfImages& images = form->BoardImages();
-    const THarvestaEngine& e = form->Engine();
-    const TScreenTransfer transfer(graphics);
-    const int cell = form->pbMain->width() / (ColCount - 2);
-    const int bottom = form->pnlCommon->height();
-    for (auto _ : state) {
-        QPainter painter(&surface);
-        FillPicture(picture, PixelAt(*images.At(form->BoardImageIndex(11)), 1, 1));
-        for (int c = 2; c <= ColCount - 1; ++c)
-            for (int r = RowCount - 1; r >= 2; --r)
-                if (const int kind = e.Field[c][r])
-                    DrawPicture((c - 2) * cell + 2, bottom - (RowCount - r) * cell,
-                                *images.At(form->BoardImageIndex(kind - 1)), dmCopy, picture);
-        DrawPicture(100, 100, *images.At(form->BoardImageIndex(13)), dmKey, picture);
-        transfer.Draw(painter);
-        benchmark::DoNotOptimize(surface.constBits());
-    }
-    state.SetBytesProcessed(state.iterations() * pixels() * 3);
-}
-
 // The transfer alone, to a 32-bit surface: the game's (converted straight into the
 // surface's rows), ...
 void BM_TransferStraightIntoRgb32(benchmark::State& state) {
@@ -140,7 +112,6 @@ BENCHMARK(BM_MemcpyBoardPicture)->MeasureProcessCPUTime();
 BENCHMARK(BM_MemcpyBoardPicture32)->MeasureProcessCPUTime();
 BENCHMARK(BM_BoardPaintToBgr888)->MeasureProcessCPUTime();
 BENCHMARK(BM_BoardPaintToRgb32)->MeasureProcessCPUTime();
-BENCHMARK(BM_BoardPaintToRgb32InWholePasses)->MeasureProcessCPUTime();
 BENCHMARK(BM_TransferStraightIntoRgb32)->MeasureProcessCPUTime();
 BENCHMARK(BM_TransferViaRgb32Picture)->MeasureProcessCPUTime();
 BENCHMARK(BM_TransferQtConvertsBgr888)->MeasureProcessCPUTime();

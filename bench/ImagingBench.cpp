@@ -116,27 +116,6 @@ void BM_BoardComposition(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * kBoardBytes);
 }
 
-// The same board composed as the game did before, for comparison in one run: the whole picture
-// filled, then the tiles a column at a time (each column walks all 848 rows), then the overlay.
-// The picture (1.2 MB) is larger than some processors' second-level cache, so every pass
-// fetches it again from further away.
-void BM_BoardCompositionInWholePasses(benchmark::State& state) {
-    const TRGBPicture tile = Tile();
-    const TRGBPicture overlay = Overlay();
-    TRGBPicture board = Picture(kBoardWidth, kBoardHeight, {});
-    for (auto _ : state) {
-        FillPicture(board, BgrColor{0xFFFFFF});
-        for (int c = 2; c <= 10; ++c)
-            for (int r = 17; r >= 2; --r)
-                DrawPicture((c - 2) * kCell + 2, kBoardHeight - (18 - r) * kCell, tile, dmCopy,
-                            board);
-        DrawPicture(100, 100, overlay, dmKey, board);
-        benchmark::DoNotOptimize(board.Bits.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(std::int64_t(state.iterations()) * kBoardBytes);
-}
-
 BENCHMARK(BM_Memcpy)->Name("memcpy/tile")->Arg(kTileBytes);
 BENCHMARK(BM_Tile)->Name("DrawPicture/tile/copy")->Arg(dmCopy);
 BENCHMARK(BM_Tile)->Name("DrawPicture/tile/key")->Arg(dmKey);
@@ -150,7 +129,6 @@ BENCHMARK(BM_Memcpy)->Name("memcpy/picture")->Arg(kPictureBytes);
 BENCHMARK(BM_FullPictureCopy)->Name("DrawPicture/picture/copy-at-origin");
 BENCHMARK(BM_Memcpy)->Name("memcpy/board")->Arg(kBoardBytes);
 BENCHMARK(BM_BoardComposition)->Name("board/composition");
-BENCHMARK(BM_BoardCompositionInWholePasses)->Name("board/composition/whole-picture-passes");
 
 } // namespace
 } // namespace harvesta

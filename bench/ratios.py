@@ -1,23 +1,20 @@
 #!/usr/bin/env python3
 """Drawing figures as ratios to a memcpy of the same bytes, measured in the same run.
 
-    python3 bench/ratios.py [BUILD_DIR] [REPETITIONS] [FILTER]
+    python3 bench/ratios.py [BUILD_DIR] [REPETITIONS]
 
 Runs harvesta_bench_imaging and harvesta_bench_board of BUILD_DIR (default build/release)
-with REPETITIONS repetitions (default 9), only the benchmarks FILTER (a regular expression,
-default all) selects beside their companions, and prints, for each figure, the median time beside
+with REPETITIONS repetitions (default 9) and prints, for each figure, the median time beside
 the median of its memcpy companion and their ratio, in real time and in CPU time. The board
 benchmark's CPU time is summed over all threads of the process.
 """
 import json
 import os
-import re
 import subprocess
 import sys
 
 build = sys.argv[1] if len(sys.argv) > 1 else "build/release"
 repetitions = sys.argv[2] if len(sys.argv) > 2 else "9"
-only = sys.argv[3] if len(sys.argv) > 3 else ""
 
 # (figure, its memcpy companion, target ratio or None)
 FIGURES = {
@@ -27,12 +24,9 @@ FIGURES = {
         ("DrawPicture/overlay/copy/1", "memcpy/overlay/82950", None),
         ("DrawPicture/picture/copy-at-origin", "memcpy/picture/1221120", None),
         ("board/composition", "memcpy/board/2472198", 1.1),
-        ("board/composition/whole-picture-passes", "memcpy/board/2472198", None),
     ],
     "harvesta_bench_board": [
         ("BM_BoardPaintToRgb32/process_time", "BM_MemcpyBoardPicture32/process_time", 2.5),
-        ("BM_BoardPaintToRgb32InWholePasses/process_time", "BM_MemcpyBoardPicture32/process_time",
-         None),
         ("BM_BoardPaintToBgr888/process_time", "BM_MemcpyBoardPicture/process_time", None),
         ("BM_TransferStraightIntoRgb32/process_time", "BM_MemcpyBoardPicture32/process_time",
          None),
@@ -43,17 +37,10 @@ FIGURES = {
 }
 
 
-def medians(program, figures):
-    wanted = ""
-    if only:
-        names = {n.split("/process_time")[0] for f in figures for n in f[:2]
-                 if re.search(only, f[0])}
-        wanted = ("--benchmark_filter=^(" + "|".join(sorted(names))
-                  + ")(/process_time)?$")
+def medians(program):
     out = subprocess.run(
         [os.path.join(build, "bench", program), f"--benchmark_repetitions={repetitions}",
-         "--benchmark_report_aggregates_only=true", "--benchmark_format=json"]
-        + ([wanted] if wanted else []),
+         "--benchmark_report_aggregates_only=true", "--benchmark_format=json"],
         capture_output=True, text=True, check=True).stdout
     result = {}
     for b in json.loads(out)["benchmarks"]:
@@ -66,10 +53,8 @@ def medians(program, figures):
 print(f"{'figure':<44} {'real us':>9} {'memcpy':>8} {'ratio':>6}   {'CPU us':>9} {'memcpy':>8} "
       f"{'ratio':>6}  target")
 for program, figures in FIGURES.items():
-    m = medians(program, figures)
+    m = medians(program)
     for name, floor, target in figures:
-        if name not in m or floor not in m:
-            continue
         (real, cpu), (real0, cpu0) = m[name], m[floor]
         goal = f"<= {target}x" if target else ""
         print(f"{name:<44} {real:>9.1f} {real0:>8.1f} {real / real0:>5.2f}x   {cpu:>9.1f} "
