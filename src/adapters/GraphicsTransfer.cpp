@@ -16,16 +16,8 @@ TScreenTransfer::TScreenTransfer(TGraphicsEx& graphics) : graphics_(graphics) {
 }
 
 void TScreenTransfer::Draw(QPainter& painter) const {
-    if (image_.isNull() || DrawIntoSurface(painter, 0, image_.height(), true)) return;
+    if (image_.isNull() || DrawIntoSurface(painter)) return;
     painter.drawImage(0, 0, image_);
-}
-
-bool TScreenTransfer::DrawsStraightInto(QPainter& painter) const {
-    return !image_.isNull() && DrawIntoSurface(painter, 0, 0, false);
-}
-
-void TScreenTransfer::DrawRows(QPainter& painter, int top, int rows) const {
-    if (!image_.isNull()) DrawIntoSurface(painter, top, rows, true);
 }
 
 // Qt would convert the 24-bit picture for a 32-bit surface on its worker threads, pixel by
@@ -33,7 +25,7 @@ void TScreenTransfer::DrawRows(QPainter& painter, int top, int rows) const {
 // where the painter allows it: a raster image in a 32-bit format, moved but not scaled,
 // drawn over opaquely, clipped by nothing but the region being repainted. Rectangles only,
 // never a region computed: a paint allocates nothing.
-bool TScreenTransfer::DrawIntoSurface(QPainter& painter, int top, int rows, bool draw) const {
+bool TScreenTransfer::DrawIntoSurface(QPainter& painter) const {
     QPaintEngine* engine = painter.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster || painter.hasClipping()) return false;
     QPaintDevice* device = engine->paintDevice();
@@ -54,11 +46,7 @@ bool TScreenTransfer::DrawIntoSurface(QPainter& painter, int top, int rows, bool
     const QPoint offset(qRound(transform.dx()), qRound(transform.dy()));
     if (QPointF(offset) != QPointF(transform.dx(), transform.dy())) return false;
 
-    if (!draw) return true;
-
-    const QRect band(0, top, image_.width(), rows);
-    const QRect placed =
-        band.intersected(image_.rect()).translated(offset).intersected(surface->rect());
+    const QRect placed = QRect(offset, image_.size()).intersected(surface->rect());
     const TRGBPicture& picture = graphics_.Picture;
     const auto stride = std::size_t(surface->bytesPerLine()) / 4;
     auto* words = reinterpret_cast<std::uint32_t*>(surface->bits());

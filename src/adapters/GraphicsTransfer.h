@@ -20,16 +20,9 @@ class TScreenTransfer {
     // device Qt draws the picture's own bytes. At a device pixel ratio above 1 the painter
     // doubles pixels without smoothing, so the picture stays sharp.
     void Draw(QPainter& painter) const;
-    // Whether Draw writes straight into this painter's surface. Then the picture may also go
-    // there a band of rows at a time (DrawRows), each band while it is still in the processor's
-    // cache after being composed.
-    bool DrawsStraightInto(QPainter& painter) const;
-    // Rows [top, top + rows) of the picture at their place, as Draw would put them; only for
-    // a painter that DrawsStraightInto.
-    void DrawRows(QPainter& painter, int top, int rows) const;
 
   private:
-    bool DrawIntoSurface(QPainter& painter, int top, int rows, bool draw) const;
+    bool DrawIntoSurface(QPainter& painter) const;
 
     TGraphicsEx& graphics_;
     QImage image_; // the picture's own bytes as a 24-bit image, no copy

@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 namespace harvesta {
@@ -492,47 +491,20 @@ void THarvestaForm::InitBoardGraphics() {
 
 void THarvestaForm::pbMainPaint(QPainter& canvas) {
     TRGBPicture& board = BoardPicture_->Picture;
-    const BgrColor blank = PixelAt(*BoardImages_.At(BoardImageIndex_[11]), 1, 1);
-    const TRGBPicture* overlay = FGameState == gsGameOver ? BoardImages_.At(BoardImageIndex_[13])
-                                 : FGameState == gsPaused ? BoardImages_.At(BoardImageIndex_[12])
-                                                          : nullptr;
-    const int overlayEnd = overlay ? 100 + overlay->Height : 0;
-    int tallest = 0;
-    for (int k = 0; k < FruitKindCount; ++k)
-        tallest = std::max(tallest, BoardImages_.At(BoardImageIndex_[k])->Height);
+    FillPicture(board, PixelAt(*BoardImages_.At(BoardImageIndex_[11]), 1, 1));
     const int cell = pbMain->width() / (ColCount - 2);
     const int bottom = pnlCommon->height();
-    // The board picture is larger than many processors' second-level cache: filled whole, then
-    // tiled, then sent to the screen, it would be fetched from further away at each step. It is
-    // composed a row of cells at a time instead, from the bottom up as the cells are stacked,
-    // and where the transfer writes straight into the surface each band goes there while it is
-    // still in the cache: once no tile above can reach into it and the overlay has been drawn
-    // over the rows it covers.
-    const bool banded = boardScreen_->DrawsStraightInto(canvas);
-    int composedFrom = board.Height; // rows [composedFrom, Height) are filled and tiled
-    int sentFrom = board.Height;     // rows [sentFrom, Height) are on the screen
-    for (int r = RowCount - 1; r >= 2; --r) {
-        const int top = bottom - (RowCount - r) * cell;
-        const int from = std::clamp(top, 0, composedFrom);
-        FillRows(board, from, composedFrom - from, blank);
-        composedFrom = from;
-        for (int c = 2; c <= ColCount - 1; ++c)
+    for (int c = 2; c <= ColCount - 1; ++c)
+        for (int r = RowCount - 1; r >= 2; --r)
             if (const int kind = FEngine->Field[c][r])
-                DrawPicture((c - 2) * cell + 2, top, *BoardImages_.At(BoardImageIndex_[kind - 1]),
-                            dmCopy, board);
-        const int finalFrom = std::max({composedFrom, top - cell + tallest, overlayEnd});
-        if (banded && finalFrom < sentFrom) {
-            boardScreen_->DrawRows(canvas, finalFrom, sentFrom - finalFrom);
-            sentFrom = finalFrom;
-        }
-    }
-    FillRows(board, 0, composedFrom, blank);
-    if (overlay) DrawPicture(100, 100, *overlay, dmKey, board);
-    // Pixel for pixel; the paint box clips the rows and columns past its size.
-    if (banded)
-        boardScreen_->DrawRows(canvas, 0, sentFrom);
-    else
-        boardScreen_->Draw(canvas);
+                DrawPicture((c - 2) * cell + 2, bottom - (RowCount - r) * cell,
+                            *BoardImages_.At(BoardImageIndex_[kind - 1]), dmCopy, board);
+    if (FGameState == gsGameOver)
+        DrawPicture(100, 100, *BoardImages_.At(BoardImageIndex_[13]), dmKey, board);
+    else if (FGameState == gsPaused)
+        DrawPicture(100, 100, *BoardImages_.At(BoardImageIndex_[12]), dmKey, board);
+    // One transfer, pixel for pixel; the paint box clips the rows and columns past its size.
+    boardScreen_->Draw(canvas);
 }
 
 } // namespace harvesta

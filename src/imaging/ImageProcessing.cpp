@@ -353,16 +353,10 @@ void ScalePicture(TRGBPicture& picture, std::int32_t newWidth, std::int32_t newH
 }
 
 void FillPicture(TRGBPicture& picture, BgrColor colour) {
-    FillRows(picture, 0, picture.Height, colour);
-}
-
-void FillRows(TRGBPicture& picture, std::int32_t firstRow, std::int32_t rows, BgrColor colour) {
-    const std::int64_t from = std::max<std::int64_t>(firstRow, 0);
-    const std::int64_t to = std::min<std::int64_t>(std::int64_t(firstRow) + rows, picture.Height);
-    if (picture.Width <= 0 || from >= to) return;
     const std::size_t rowBytes = std::size_t(picture.Width) * 3;
-    const std::size_t bytes = rowBytes * std::size_t(to - from);
-    std::uint8_t* p = picture.Bits.data() + rowBytes * std::size_t(from);
+    const std::size_t bytes = rowBytes * std::size_t(picture.Height);
+    if (bytes == 0) return;
+    std::uint8_t* p = picture.Bits.data();
     const auto b = std::uint8_t(colour.value), g = std::uint8_t(colour.value >> 8),
                r = std::uint8_t(colour.value >> 16);
     if (b == g && g == r) {

@@ -65,10 +65,6 @@ BgrColor PixelAt(const TRGBPicture& picture, std::int32_t x, std::int32_t y);
 // Sets every pixel to colour.
 void FillPicture(TRGBPicture& picture, BgrColor colour);
 
-// Sets every pixel of rows [firstRow, firstRow + rows) to colour; rows outside the picture are
-// left out.
-void FillRows(TRGBPicture& picture, std::int32_t firstRow, std::int32_t rows, BgrColor colour);
-
 // A new picture of that size, every pixel set to colour (0 leaves it black); empty when the
 // size is negative or too large to allocate. Key colour and tolerance are 0.
 std::unique_ptr<TRGBPicture> CreatePicture(std::int32_t width, std::int32_t height,

@@ -71,26 +71,6 @@ TEST(FillPicture, ColoursEveryPixelAndLeavesTheSpareBytesZero) {
         ASSERT_EQ(byte, 0);
 }
 
-// A band of rows takes the colour; the rows around it, and rows asked for outside the picture,
-// stay as they were.
-TEST(FillRows, ColoursOnlyTheBandInsideThePicture) {
-    struct Case {
-        int first, rows, from, to; // asked for; coloured rows [from, to)
-    };
-    for (const Case c : {Case{1, 2, 1, 3}, Case{-2, 3, 0, 1}, Case{3, 9, 3, 4}, Case{0, 4, 0, 4},
-                         Case{2, 0, 0, 0}, Case{-5, 2, 0, 0}, Case{4, 1, 0, 0}}) {
-        for (const BgrColor colour : {BgrColor{0xFFFFFF}, MakeBgrColor(200, 7, 7)}) {
-            auto picture = CreatePicture(5, 4, BgrColor{0x123456});
-            FillRows(*picture, c.first, c.rows, colour);
-            for (int y = 0; y < 4; ++y)
-                for (int x = 1; x <= 5; ++x)
-                    ASSERT_EQ(PixelAt(*picture, x, y + 1),
-                              y >= c.from && y < c.to ? colour : BgrColor{0x123456})
-                        << c.first << "+" << c.rows << " at " << x << "," << y;
-        }
-    }
-}
-
 // A sink that hands out rows wider than the picture, so a decoder that ignores the stride
 // shows, and remembers the size it was asked for.
 struct WideRows {
