@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Data pro „%1“ nelze uložit</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>„%1“ není platná hodnota pro „%2“; zvuk zůstává zapnutý</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Daten für „%1“ konnten nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>„%1“ ist kein gültiger Wert für „%2“; der Ton bleibt an</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Αποτυχία αποθήκευσης δεδομένων για «%1»</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>Το «%1» δεν είναι έγκυρη τιμή για το «%2»· ο ήχος μένει ανοιχτός</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

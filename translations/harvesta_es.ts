@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>No se pudieron guardar los datos de «%1»</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>«%1» no es un valor válido para «%2»; el sonido sigue activado</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

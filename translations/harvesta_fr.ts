@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossible d&apos;enregistrer les données de « %1 »</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>« %1 » n&apos;est pas une valeur valable pour « %2 » ; le son reste activé</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossibile salvare i dati di «%1»</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>«%1» non è un valore valido per «%2»; il suono resta acceso</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Gegevens voor ‘%1’ konden niet worden opgeslagen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>‘%1’ is geen geldige waarde voor ‘%2’; het geluid blijft aan</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

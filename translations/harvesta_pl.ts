@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Nie udało się zapisać danych dla „%1”</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>„%1” nie jest prawidłową wartością dla „%2”; dźwięk zostaje włączony</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Não foi possível gravar os dados de “%1”</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>“%1” não é um valor válido para “%2”; o som continua ligado</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Det gick inte att spara data för ”%1”</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>”%1” är inte ett giltigt värde för ”%2”; ljudet är kvar på</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>&apos;%1&apos; için veri kaydedilemedi</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>&apos;%1&apos;, &apos;%2&apos; için geçerli bir değer değil; ses açık kalıyor</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

@@ -144,6 +144,10 @@
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Не вдалося зберегти дані для «%1»</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;; sound stays on</source>
+        <translation>«%1» — неприпустиме значення для «%2»; звук лишається увімкненим</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

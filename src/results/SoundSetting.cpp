@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "results/BestResultStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <memory>
@@ -37,7 +38,8 @@ bool ReadSoundOn() {
         if (text == QLatin1String(yes)) return true;
     for (const char* no : {"false", "0", "off", "no"})
         if (text == QLatin1String(no)) return false;
-    platform::ShowMessage({QStringLiteral("'%1' is not a valid value for '%2'; sound stays on")
+    platform::ShowMessage({QCoreApplication::translate(
+                               "TResultsKey", "'%1' is not a valid value for '%2'; sound stays on")
                                .arg(value.toString(), kKey)
                                .toStdString(),
                            "Harvesta", platform::MessageIcon::Error, platform::MessageButtons::Ok});
