@@ -8,6 +8,8 @@
 #include <QPointingDevice>
 #include <QTimer>
 #include <QtTest>
+#include <array>
+#include <cstring>
 
 using namespace harvesta;
 

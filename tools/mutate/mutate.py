@@ -42,11 +42,11 @@ FOLDER_TARGETS = {
     "src/results": ["results_tests", "damaged_store_tests", "store_crash_tests",
                     "windowsystem_tests", "windows_tests", "fonts_tests", "session_tests@x11",
                     "session_tests@wayland"],
-    "src/app": ["main_tests", "board_tests", "results_tests", "windows_tests",
+    "src/app": ["main_tests", "board_tests", "pointer_tests", "pads_tests", "results_tests", "windows_tests",
                 "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
     "src/windows": ["windows_tests", "unit1_tests", "fonts_tests", "windowsystem_tests",
                     "session_tests@x11", "session_tests@wayland"],
-    "src/adapters": ["keys_tests", "startup_tests", "windowsystem_tests", "fonts_tests",
+    "src/adapters": ["keys_tests", "startup_tests", "pads_tests", "windowsystem_tests", "fonts_tests",
                      "board_tests", "main_tests", "results_tests", "unit1_tests",
                      "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
 }
