@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
@@ -48,7 +49,10 @@ int main(int argc, char* argv[]) {
 
     harvesta::THarvestaForm form;
     form.show();
+    QElapsedTimer started;
+    started.start();
     if (!(args.size() > 2 && args[2] == "off")) form.StartGamePads();
+    const qint64 startNs = started.nsecsElapsed();
     SDL_Joystick* joystick = nullptr;
     if (pad) {
         SDL_VirtualJoystickDesc desc;
@@ -71,10 +75,11 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(3000 + seconds * 1000, [&] {
         int threadsNow = 0;
         const long switches = contextSwitches(&threadsNow) - start;
-        std::printf("%s, %s: %ld wake-ups in %d s (%.2f a second), %d threads, %d pads\n",
-                    paused ? "paused" : "before a game", pad ? "virtual pad" : "no pad",
-                    switches, seconds, double(switches) / seconds, threadsNow,
-                    form.GamePads() ? form.GamePads()->PadCount() : 0);
+        std::printf("%s, %s: %ld wake-ups in %d s (%.2f a second), %d threads, %d pads; "
+                    "controllers started in %.1f ms\n",
+                    paused ? "paused" : "before a game", pad ? "virtual pad" : "no pad", switches,
+                    seconds, double(switches) / seconds, threadsNow,
+                    form.GamePads() ? form.GamePads()->PadCount() : 0, startNs / 1e6);
         if (joystick) SDL_JoystickClose(joystick);
         QApplication::quit();
     });

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     // The font configuration is read while the application connects to the display.
@@ -42,7 +43,9 @@ int main(int argc, char* argv[]) {
         HarvestaForm.SetWindows(Form1, frmAbout, frmScores, nullptr);
         HarvestaForm.SetManualMaker(
             [&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
-        HarvestaForm.StartGamePads();
+        // Game controllers once the first events have had their turn: SDL's start (device
+        // enumeration, its mapping database) need not stand before the first click.
+        QTimer::singleShot(0, &HarvestaForm, [&HarvestaForm] { HarvestaForm.StartGamePads(); });
     });
     HarvestaForm.show();
     return QApplication::exec();
