@@ -139,7 +139,10 @@ void GamePads::PollTimerTimer() {
             pads.heldButton = button;
             repeat_.start(HeldKeyRepeat().delayMs);
         }
-        // The game may open a window and run its loop in here; nothing above is held across.
+        // The game may open a window and run its loop in here (the new-game question), and
+        // nothing above is held across. A timer does not fire again while its handler runs,
+        // so a fresh one looks at the pads meanwhile: the window can be answered by pad.
+        poll_.start(PollInterval());
         pressed_(button);
     };
     const auto letGo = [&](SDL_JoystickID pad, int control) {

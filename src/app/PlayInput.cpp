@@ -130,9 +130,10 @@ void THarvestaForm::pointerRepeatTimerTimer() {
         return;
     }
     pointerRepeat_->start(platform::HeldKeyRepeat().intervalMs);
-    // The press repeats while the piece has still to come to it; once it is there the press
-    // waits, and follows again if the pointer moves on the same way.
-    if (BoardKeyAt({pointerX_, pointerY_}) == pointerKey_) FormKeyDown(this, pointerKey_);
+    // A held move brings the piece to the pointer, sideways and down, and waits there; it
+    // follows again if the pointer moves on. A held turn turns while the pointer is on it.
+    const int key = BoardKeyAt({pointerX_, pointerY_});
+    if ((pointerKey_ == vk::Up) == (key == vk::Up)) FormKeyDown(this, key);
 }
 
 void THarvestaForm::StartGamePads() {

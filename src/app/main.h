@@ -123,8 +123,8 @@ class THarvestaForm : public QMainWindow {
     void Image2MouseLeave();
     void pbMainPaint(QPainter& canvas);
     // Mouse and finger on the board: a press left of the falling piece, right of it, on it or
-    // below it acts as Left, Right, turn or Down; held, it repeats until the piece has come
-    // under it. Before a game or after one it starts a game, on a paused board it resumes.
+    // below it acts as Left, Right, turn or Down; held, it brings the piece to it. Before a
+    // game or after one it starts a game, on a paused board it resumes.
     void pbMainPointer(TPointerPhase phase, QPointF at);
     void pointerRepeatTimerTimer();
     QTimer& pointerRepeatTimer() { return *pointerRepeat_; }

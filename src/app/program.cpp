@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -41,7 +42,9 @@ int main(int argc, char* argv[]) {
         HarvestaForm.SetManualMaker(
             [&HarvestaForm] { return new harvesta::ThlpForm(&HarvestaForm); });
         HarvestaForm.StartSound();
-        HarvestaForm.StartGamePads();
+        // Game controllers once the first events have had their turn: SDL's start (device
+        // enumeration, its mapping database) need not stand before the first click.
+        QTimer::singleShot(0, &HarvestaForm, [&HarvestaForm] { HarvestaForm.StartGamePads(); });
     });
     HarvestaForm.show();
     return QApplication::exec();

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <array>
+#include <cstring>
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>

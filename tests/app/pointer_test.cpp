@@ -8,12 +8,14 @@
 #include <QPointingDevice>
 #include <QTimer>
 #include <QtTest>
+#include <array>
+#include <cstring>
 
 using namespace harvesta;
 
 namespace {
 
-enum class Zone { LeftOfPiece, RightOfPiece, OnPiece, BelowPiece };
+enum class Zone { LeftOfPiece, RightOfPiece, OnPiece, BelowPiece, BelowRightOfPiece };
 enum class Device { Mouse, Finger };
 
 // The three-box bar, standing upright in the middle of an empty field.
@@ -45,6 +47,7 @@ QPoint aim(const THarvestaForm& form, THarvestaEngine& e, Zone zone) {
     case Zone::RightOfPiece: return {piece.right() + 2 * cell, piece.center().y()};
     case Zone::OnPiece: return piece.center();
     case Zone::BelowPiece: return {piece.center().x(), piece.bottom() + 3 * cell};
+    case Zone::BelowRightOfPiece: return {piece.right() + 2 * cell, piece.bottom() + 3 * cell};
     }
     return {};
 }
@@ -186,25 +189,29 @@ class PointerTest : public QObject {
         QVERIFY(form->harvestaTimer().isActive());
     }
 
-    // Held, a press repeats like a held key until the piece has come under it, then waits;
-    // let go, it stops. A bar held on turns on and on, as Up held does.
+    // Held, a press repeats like a held key and brings the piece to it, sideways and down,
+    // then waits; let go, it stops. Held on the bar, it turns it on and on, as Up held does.
     void aHeldPressBringsThePieceToIt_data() {
         QTest::addColumn<Zone>("zone");
         QTest::addColumn<Device>("device");
+        QTest::addColumn<int>("moves");
         for (const Device device : {Device::Mouse, Device::Finger}) {
             const char* name = device == Device::Mouse ? "mouse" : "finger";
-            QTest::addRow("left, %s", name) << Zone::LeftOfPiece << device;
-            QTest::addRow("right, %s", name) << Zone::RightOfPiece << device;
-            QTest::addRow("below, %s", name) << Zone::BelowPiece << device;
-            QTest::addRow("on, %s", name) << Zone::OnPiece << device;
+            QTest::addRow("left, %s", name) << Zone::LeftOfPiece << device << 2;
+            QTest::addRow("right, %s", name) << Zone::RightOfPiece << device << 2;
+            QTest::addRow("below, %s", name) << Zone::BelowPiece << device << 3;
+            QTest::addRow("below and right, %s", name) << Zone::BelowRightOfPiece << device << 5;
+            QTest::addRow("on, %s", name) << Zone::OnPiece << device << 0;
         }
     }
     void aHeldPressBringsThePieceToIt() {
         QFETCH(Zone, zone);
         QFETCH(Device, device);
+        QFETCH(int, moves);
         THarvestaEngine& e = form->Engine();
         form->mnuStartGame->trigger();
         standBarInMiddle(e);
+        const Snapshot upright = snap(*form);
         const QPoint at = aim(*form, e, zone);
         press(device, at);
         QVERIFY(form->pointerRepeatTimer().isActive());
@@ -216,10 +223,10 @@ class PointerTest : public QObject {
             form->pointerRepeatTimerTimer();
             QVERIFY(snap(*form).piece != held.piece);
         } else {
-            // Two boxes away: two moves, and then no more, nor a turn.
+            // The moves to the pointer, and then no more, nor a turn.
             QVERIFY(pieceOnScreen(*form, e).contains(at));
-            QCOMPARE(std::abs(held.posX - 6) + std::abs(held.posY - 6),
-                     2 + (zone == Zone::BelowPiece));
+            QCOMPARE(std::abs(held.posX - 6) + std::abs(held.posY - 6), moves);
+            QCOMPARE(held.piece, upright.piece);
         }
         release(device, at);
         QVERIFY(!form->pointerRepeatTimer().isActive());
