@@ -3,6 +3,7 @@
 
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
+#include "FieldSetups.h"
 #include "assets/ResourceStore.h"
 #include "desktop/PaintCounter.h"
 #include "results/scores.h"
@@ -35,10 +36,7 @@ struct MessageLog {
 
 // Places the falling piece so that it rests on the floor, on an otherwise empty field.
 void restPieceOnFloor(THarvestaEngine& e) {
-    e.TakePiece();
-    for (int c = 2; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r)
-            e.Field[c][r] = 0;
+    fields::ClearField(e);
     int lowest = 1;
     for (int i = 1; i <= 3; ++i)
         for (int j = 1; j <= 3; ++j)

@@ -5,6 +5,7 @@
 #include "adapters/QtPlatform.h"
 #include "adapters/SdlLibrary.h"
 #include "app/main.h"
+#include "FieldSetups.h"
 
 #include <QAction>
 #include <QDialog>
@@ -68,18 +69,6 @@ class VirtualPad {
     SDL_Joystick* joystick_ = nullptr;
     SDL_JoystickID id_ = -1;
 };
-
-// The three-box bar, standing upright in the middle of an empty field.
-void standBarInMiddle(THarvestaEngine& e) {
-    e.TakePiece();
-    for (int c = 2; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r)
-            e.Field[c][r] = 0;
-    e.SetPieceType(6);
-    e.PosX = 6;
-    e.PosY = 6;
-    e.PutPiece();
-}
 
 // What a control does: a button, or an axis pushed to a value, then let go.
 struct Control {
@@ -204,7 +193,7 @@ class PadsTest : public QObject {
         QVERIFY2(pad.Plugged(), SDL_GetError());
         poll();
         if (state != gsNotStarted) form->mnuStartGame->trigger();
-        standBarInMiddle(form->Engine());
+        fields::StandBarInMiddle(form->Engine());
         if (state == gsPaused) form->mnuPause->trigger();
         const Piece before = piece();
         push(pad, control, true);
@@ -246,7 +235,7 @@ class PadsTest : public QObject {
         form->FormKeyDown(form.get(), vk::P);
         QVERIFY(pads().PollTimer().interval() <= 16);
 
-        standBarInMiddle(form->Engine());
+        fields::StandBarInMiddle(form->Engine());
         first->Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
         second.Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
         poll();
@@ -299,7 +288,7 @@ class PadsTest : public QObject {
         VirtualPad pad, other;
         poll();
         form->mnuStartGame->trigger();
-        standBarInMiddle(form->Engine());
+        fields::StandBarInMiddle(form->Engine());
         push(pad, control, true);
         QVERIFY(pads().RepeatTimer().isActive());
         pads().RepeatTimerTimer();
@@ -326,7 +315,7 @@ class PadsTest : public QObject {
         VirtualPad pad;
         poll();
         form->mnuStartGame->trigger();
-        standBarInMiddle(form->Engine());
+        fields::StandBarInMiddle(form->Engine());
         pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
         poll();
         pad.Unplug();
@@ -357,7 +346,7 @@ class PadsTest : public QObject {
         pad.Button(0, true);
         poll();
         QCOMPARE(form->GameState(), gsPlaying);
-        standBarInMiddle(form->Engine());
+        fields::StandBarInMiddle(form->Engine());
         pad.Button(2, true);
         poll();
         QCOMPARE(form->Engine().PosX, 5);

@@ -3,6 +3,7 @@
 
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
+#include "FieldSetups.h"
 
 #include <QAction>
 #include <QPointingDevice>
@@ -17,18 +18,6 @@ namespace {
 
 enum class Zone { LeftOfPiece, RightOfPiece, OnPiece, BelowPiece, BelowRightOfPiece };
 enum class Device { Mouse, Finger };
-
-// The three-box bar, standing upright in the middle of an empty field.
-void standBarInMiddle(THarvestaEngine& e) {
-    e.TakePiece();
-    for (int c = 2; c <= 10; ++c)
-        for (int r = 2; r <= 17; ++r)
-            e.Field[c][r] = 0;
-    e.SetPieceType(6);
-    e.PosX = 6;
-    e.PosY = 6;
-    e.PutPiece();
-}
 
 // The box around the falling piece's cells, where the board draws them.
 QRect pieceOnScreen(const THarvestaForm& form, THarvestaEngine& e) {
@@ -149,7 +138,7 @@ class PointerTest : public QObject {
         QFETCH(Device, device);
         THarvestaEngine& e = form->Engine();
         if (state != gsNotStarted) form->mnuStartGame->trigger();
-        standBarInMiddle(e);
+        fields::StandBarInMiddle(e);
         if (state == gsPaused) form->mnuPause->trigger();
         if (state == gsGameOver) {
             e.TakePiece();
@@ -210,7 +199,7 @@ class PointerTest : public QObject {
         QFETCH(int, moves);
         THarvestaEngine& e = form->Engine();
         form->mnuStartGame->trigger();
-        standBarInMiddle(e);
+        fields::StandBarInMiddle(e);
         const Snapshot upright = snap(*form);
         const QPoint at = aim(*form, e, zone);
         press(device, at);
@@ -241,7 +230,7 @@ class PointerTest : public QObject {
     void aSwipeDownLeadsThePieceDown() {
         THarvestaEngine& e = form->Engine();
         form->mnuStartGame->trigger();
-        standBarInMiddle(e);
+        fields::StandBarInMiddle(e);
         const int cell = form->BoardCellRect(2, 2).width();
         const QPoint from = aim(*form, e, Zone::BelowPiece);
         press(Device::Finger, from);
