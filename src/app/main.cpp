@@ -216,8 +216,25 @@ void THarvestaForm::BuildLayout() {
     setCentralWidget(central);
 }
 
+void TMenuBar::paintEvent(QPaintEvent* event) {
+    QMenuBar::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (QAction* action : actions()) {
+        if (!action->isCheckable() || action->isChecked() || !action->isVisible()) continue;
+        const QRect item = actionGeometry(action);
+        if (item.isEmpty()) continue;
+        // The caption is centred in its item; the line runs through the middle of its letters.
+        const int width = fontMetrics().horizontalAdvance(action->text());
+        const int left = item.center().x() - width / 2;
+        const int y = item.center().y() + 1;
+        painter.drawLine(left, y, left + width - 1, y);
+    }
+}
+
 void THarvestaForm::BuildMenu() {
-    QMenuBar* bar = menuBar();
+    auto* bar = new TMenuBar(this);
+    setMenuBar(bar);
     auto item = [&](const char* caption, void (THarvestaForm::*handler)()) {
         QAction* action = bar->addAction(QCoreApplication::translate("THarvestaForm", caption));
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });

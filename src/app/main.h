@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -69,6 +70,16 @@ class TPaintBox : public QWidget {
 
   private:
     int finger_ = -1;
+};
+
+// The main window's menu bar. A menu bar draws no check marks, so a checkable item that is
+// off (the sound) has its caption struck through: a parent sees at a glance that it is off.
+class TMenuBar : public QMenuBar {
+  public:
+    using QMenuBar::QMenuBar;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture control that reports the pointer entering and leaving it and clicks on it.

@@ -830,6 +830,24 @@ class MainWindowTest : public QObject {
         QVERIFY(!form.Width1->isVisible());
         QVERIFY(!form.mnuForm->isVisible());
     }
+
+    // A menu bar draws no check marks: the sound item's caption is struck through while the
+    // sound is off, and looks as before once it is on again; the other items never change.
+    void theSoundItemShowsWhenTheSoundIsOff() {
+        THarvestaForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QMenuBar* bar = form.menuBar();
+        const QRect sound = bar->actionGeometry(form.mnuSound);
+        const QRect exit = bar->actionGeometry(form.Exit1);
+        const QImage on = bar->grab().toImage();
+        form.mnuSound->setChecked(false);
+        const QImage off = bar->grab().toImage();
+        QVERIFY(on.copy(sound) != off.copy(sound));
+        QCOMPARE(off.copy(exit), on.copy(exit));
+        form.mnuSound->setChecked(true);
+        QCOMPARE(bar->grab().toImage(), on);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
