@@ -25,10 +25,24 @@ inline std::uint32_t pixelWord(const std::uint8_t* p) {
     return v & 0xFFFFFFu;
 }
 
+// Rows of a tile's width (156 bytes at the designed size) are copied here in sixteen-byte
+// pieces, the last overlapping the one before: a call of the library's copy per row costs more
+// than the row. Longer rows go to the library's copy.
+constexpr std::size_t kShortRow = 256;
+
 void copyRows(const std::uint8_t* src, std::size_t srcStride, std::uint8_t* dst,
               std::size_t dstStride, std::size_t rowBytes, std::int32_t rows) {
-    for (std::int32_t r = 0; r < rows; ++r, src += srcStride, dst += dstStride)
-        std::memcpy(dst, src, rowBytes);
+    if (rowBytes < 16 || rowBytes > kShortRow) {
+        for (std::int32_t r = 0; r < rows; ++r, src += srcStride, dst += dstStride)
+            std::memcpy(dst, src, rowBytes);
+        return;
+    }
+    const std::size_t last = rowBytes - 16;
+    for (std::int32_t r = 0; r < rows; ++r, src += srcStride, dst += dstStride) {
+        for (std::size_t i = 0; i < last; i += 16)
+            std::memcpy(dst + i, src + i, 16);
+        std::memcpy(dst + last, src + last, 16);
+    }
 }
 
 // One bit per pixel of a group of sixteen (48 bytes): bit 3j stands for pixel j.

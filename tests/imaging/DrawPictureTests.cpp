@@ -73,6 +73,22 @@ TEST(DrawPicture, EveryModeClipsAtEveryEdgeAsIfDrawnOnALargerPictureAndCut) {
     }
 }
 
+// Short rows are copied in pieces, long ones in one call: every length either side of both
+// changes lands whole and writes nothing beside its rectangle.
+TEST(DrawPicture, CopiesRowsOfEveryLengthExactlyIntoTheirRectangle) {
+    for (int width = 1; width <= 90; ++width) {
+        const TRGBPicture source = test::Patterned(width, 3);
+        TRGBPicture target = test::Filled(width + 4, 5, kBackground);
+        DrawPicture(2, 1, source, dmCopy, target);
+        for (int y = 0; y < target.Height; ++y)
+            for (int x = 0; x < target.Width; ++x) {
+                const bool inside = x >= 2 && x < 2 + width && y >= 1 && y < 4;
+                ASSERT_EQ(At(target, x, y), inside ? At(source, x - 2, y - 1) : kBackground)
+                    << "width " << width << ", pixel " << x << "," << y;
+            }
+    }
+}
+
 TEST(DrawPicture, PositionsFarOutsideChangeNothing) {
     const TRGBPicture tile = test::Patterned(52, 52);
     for (auto [x, y] : {std::pair{-2000000000, 5},
