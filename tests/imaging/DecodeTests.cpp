@@ -68,6 +68,9 @@ TEST(LoadImage, EmptyNameAddsNothingAndMissingNameShowsTheMessageButKeepsItsInde
     EXPECT_EQ(recorder.messages[0].buttons, platform::MessageButtons::Ok);
     EXPECT_EQ(images.Items[0]->Width, 0);
     EXPECT_EQ(images.LoadImage("again"), 1);
+    // Indexes outside the list name no picture.
+    EXPECT_EQ(images.At(-1), nullptr);
+    EXPECT_EQ(images.At(2), nullptr);
 }
 
 TEST(LoadPicture, TellsWhetherItLoadedAndLeavesNothingOfTheOldPicture) {
@@ -399,19 +402,20 @@ TEST(DecodeBitmapBlock, ReadsAllFourBytesOfThePixelOffset) {
 }
 
 TEST(DecodeBitmapBlock, RowsOfEveryPaddingDecodeTopDownWithNothingAfterThem) {
-    for (int width = 1; width <= 5; ++width) { // rows of 3, 6, 9, 12 and 15 bytes
-        SCOPED_TRACE(width);
-        const auto decoded = DecodeBitmapBlock(MakeBitmapBlock(width, 3, Pattern));
-        ASSERT_TRUE(decoded.ok()) << decoded.error;
-        const TRGBPicture& p = decoded.picture;
-        ASSERT_EQ(p.Width, width);
-        ASSERT_EQ(p.Height, 3);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < width; ++x)
-                EXPECT_EQ(At(p, x, y), Pattern(x, y)) << x << "," << y;
-        EXPECT_EQ(p.Tolerance, 0);
-        EXPECT_TRUE(test::SpareBytesClear(p));
-    }
+    for (int width = 1; width <= 5; ++width) // rows of 3, 6, 9, 12 and 15 bytes
+        for (int height : {1, 3}) {
+            SCOPED_TRACE(testing::Message() << width << " x " << height);
+            const auto decoded = DecodeBitmapBlock(MakeBitmapBlock(width, height, Pattern));
+            ASSERT_TRUE(decoded.ok()) << decoded.error;
+            const TRGBPicture& p = decoded.picture;
+            ASSERT_EQ(p.Width, width);
+            ASSERT_EQ(p.Height, height);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    EXPECT_EQ(At(p, x, y), Pattern(x, y)) << x << "," << y;
+            EXPECT_EQ(p.Tolerance, 0);
+            EXPECT_TRUE(test::SpareBytesClear(p));
+        }
 }
 
 TEST(DecodeBitmapBlock, ACompressedBlockThatInflatesManyTimesItsSizeDecodesWhole) {

@@ -252,6 +252,14 @@ TEST(AddButtonLayer, ModeAndFlagsFollowTheId) {
     }
 }
 
+TEST(Layers, ARegionIsFoundWhereItWasPlacedAndNowhereElse) {
+    TListOfImages images;
+    TListOfLayers layers(images);
+    TLayer* region = layers.AddRegionLayer(30, 5, 10, 4, 25);
+    EXPECT_EQ(layers.LayerAt(31, 6, false), region);
+    EXPECT_EQ(layers.LayerAt(6, 31, false), nullptr);
+}
+
 TEST(Layers, ClearingEmptiesTheStackAndANewLayerStartsItAgain) {
     TListOfImages images;
     TListOfLayers layers(images);
