@@ -401,6 +401,12 @@ class ResultsTest : public QObject {
         scores.show();
         QTest::mouseClick(scores.btnOk, Qt::LeftButton);
         QVERIFY(!scores.isVisible());
+        // Enter presses the OK button; a letter does nothing.
+        scores.show();
+        QTest::keyClick(&scores, Qt::Key_A);
+        QVERIFY(scores.isVisible());
+        QTest::keyClick(&scores, Qt::Key_Return);
+        QVERIFY(!scores.isVisible());
     }
 
     void faceIsComposedAndRecomposedOnStateChanges() {
