@@ -6,6 +6,7 @@
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
 #include "results/BestResultStore.h"
+#include "results/SoundSetting.h"
 #include "results/scores.h"
 
 #include <QDir>
@@ -391,6 +392,59 @@ class ResultsTest : public QObject {
         scores.close();
         scores.show();
         QCOMPARE(scores.pos(), QPoint(40, 30));
+    }
+
+    // Sound is on unless the store says otherwise. A hand-edited value is read in its usual
+    // spellings; one that says neither leaves sound on, is reported and stays in the file.
+    void theSoundSettingReadsWhatAHandWrote_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<bool>("reported");
+        for (const char* yes : {"true", " Yes ", "1", "ON"})
+            QTest::newRow(yes) << QString(yes) << true << false;
+        for (const char* no : {"false", "0", " No", "off"})
+            QTest::newRow(no) << QString(no) << false << false;
+        QTest::newRow("maybe") << QString("maybe") << true << true;
+    }
+    void theSoundSettingReadsWhatAHandWrote() {
+        QFETCH(QString, value);
+        QFETCH(bool, on);
+        QFETCH(bool, reported);
+        QVERIFY(ReadSoundOn());
+        QVERIFY(!QFile::exists(iniPath())); // reading creates nothing
+        const QString key = "Software/Harvesta/Sound/On";
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Harvesta", "Harvesta")
+            .setValue(key, value);
+        QCOMPARE(ReadSoundOn(), on);
+        QCOMPARE(messages.size(), size_t(reported ? 1 : 0));
+        QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "Harvesta", "Harvesta")
+                     .value(key)
+                     .toString(),
+                 value);
+    }
+
+    // The choice is read back as written, beside the best result, which stays; a file its
+    // owner made read-only is left as it is and the write says it failed.
+    void theSoundSettingIsKeptBesideTheBestResult() {
+        QVERIFY(WriteSoundOn(false)); // no file yet
+        QVERIFY(!ReadSoundOn());
+        store({{"fruit1", 7}});
+        QVERIFY(WriteSoundOn(true));
+        QVERIFY(ReadSoundOn());
+        QCOMPARE(stored("fruit1").toInt(), 7);
+
+        QVERIFY(WriteSoundOn(false));
+        const auto contents = [this] {
+            QFile f(iniPath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray before = contents();
+        QFile::setPermissions(iniPath(), QFile::ReadOwner);
+        QVERIFY(!WriteSoundOn(true));
+        QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(contents(), before);
+        QVERIFY(!ReadSoundOn());
+        QVERIFY(messages.empty());
     }
 
     void escapeAndOkClose() {
