@@ -142,6 +142,10 @@ class DamagedStoreTest : public QObject {
             << Place::File << ini({"fruit1=3", "fruit2=a, b", "fruit3=500"})
             << "3,0,500,0,0,0,0,0,0,0" << QStringList{"Invalid data type for 'fruit2'"}
             << kRecordLoaded << true << Place::None << QString();
+        QTest::newRow("a list value for the last fruit")
+            << Place::File << ini({"fruit1=500", "fruit10=a, b"}) << "500,0,0,0,0,0,0,0,0,0"
+            << QStringList{"Invalid data type for 'fruit10'"} << kRecordLoaded << true
+            << Place::None << QString();
         QTest::newRow("an empty file") << Place::File << QByteArray() << kZeros << QStringList()
                                        << kRecordLoaded << false << Place::None << QString();
         QTest::newRow("NUL bytes")
@@ -283,6 +287,14 @@ class DamagedStoreTest : public QObject {
         // Nothing half-written is left in the folder.
         QCOMPARE(QDir(config->path() + "/Harvesta").entryList(QDir::Files | QDir::NoDotAndDotDot),
                  QStringList({"Harvesta.ini", "Harvesta.ini.bak", "Harvesta.ini.bak.2"}));
+        // Each fresh hand-edit takes the next free place, up to the ninth.
+        for (int n = 3; n <= 9; ++n) {
+            writeAll(iniPath(), QString("; edit %1\n").arg(n).toUtf8() + readAll(iniPath()));
+            const QByteArray again = readAll(iniPath());
+            CheckBestResult(counts({900 + n}), scores);
+            QCOMPARE(readAll(backupPath() + QString(".%1").arg(n)), again);
+        }
+        QCOMPARE(readAll(backupPath()), kGood + "[broken\n");
         QVERIFY(messages.isEmpty());
     }
 

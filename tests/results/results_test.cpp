@@ -445,6 +445,29 @@ class ResultsTest : public QObject {
         QCOMPARE(contents(), before);
         QVERIFY(!ReadSoundOn());
         QVERIFY(messages.empty());
+
+        // A damaged file with no free place to keep it is not rewritten for the sound either.
+        QFile damaged(iniPath());
+        QVERIFY(damaged.open(QIODevice::Append));
+        damaged.write("[broken\n");
+        damaged.close();
+        const QByteArray damagedBytes = contents();
+        for (const char* place : {".bak", ".bak.2", ".bak.3", ".bak.4", ".bak.5", ".bak.6",
+                                  ".bak.7", ".bak.8", ".bak.9"})
+            QVERIFY(QFileInfo::exists(iniPath() + place) || QDir().mkpath(iniPath() + place));
+        QVERIFY(!WriteSoundOn(true));
+        QCOMPARE(contents(), damagedBytes);
+    }
+
+    // Each read says afresh whether its value was of another type.
+    void aReadSaysAfreshWhetherItsValueHadAnotherType() {
+        store({{"fruit1", QStringList{"a", "b"}}, {"fruit2", "7"}});
+        const TResultsKey key(TResultsKey::Mode::ReadOnly);
+        bool wrongType = false;
+        QVERIFY(!key.Read("fruit1", wrongType));
+        QVERIFY(wrongType);
+        QCOMPARE(key.Read("fruit2", wrongType), std::optional<QString>("7"));
+        QVERIFY(!wrongType);
     }
 
     void escapeAndOkClose() {
