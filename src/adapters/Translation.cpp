@@ -131,8 +131,14 @@ MessageRequest TranslatedMessage(const MessageRequest& request) {
 bool FaceHasLetters(const QFont& font, const QString& text) {
     const QRawFont face = QRawFont::fromFont(font);
     if (!face.isValid()) return false;
-    for (const char32_t letter : text.toUcs4())
-        if (letter > U' ' && letter != 0xA0 && !face.supportsCharacter(letter)) return false;
+    for (const char32_t letter : text.toUcs4()) {
+        // Spaces and line breaks of every kind, and the marks that draw nothing (a soft
+        // hyphen, a zero-width space), need no glyph: a rich text's line break is U+2028.
+        const QChar::Category kind = QChar::category(letter);
+        if (QChar::isSpace(letter) || kind == QChar::Other_Format || kind == QChar::Other_Control)
+            continue;
+        if (!face.supportsCharacter(letter)) return false;
+    }
     return true;
 }
 

@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <QFontDatabase>
 #include <QtTest>
 
 using namespace harvesta;
@@ -187,6 +188,17 @@ class TranslationsTest : public QObject {
             QVERIFY2(summary.finished == entries, qPrintable(name + ": entries missing"));
         }
         QVERIFY(entries > 30);
+    }
+
+    // Breaks and spaces of every kind need no glyph: a page's line break (U+2028) in a face
+    // that has no glyph for it does not make the face lack letters.
+    void spacesAndBreaksNeedNoGlyphInAnyFace() {
+        const QString breaks = QString::fromUtf8("\u2028\u2029\u00A0\u200B\u00AD\t\n");
+        for (const QString& family : QFontDatabase::families()) {
+            QFont font(family);
+            QCOMPARE(platform::FaceHasLetters(font, "ab" + breaks + "c"),
+                     platform::FaceHasLetters(font, "abc"));
+        }
     }
 
     void everyLanguageHasItsOwnWordsAndManual() {
