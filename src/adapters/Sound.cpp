@@ -190,12 +190,17 @@ void TGameSound::SetGameRunning(bool running) {
     open();
 }
 
-void TGameSound::Play(TCue cue) {
+void TGameSound::Play(std::span<const TCue> cues) {
     if (!device_) return;
-    const auto& samples = sounds_[static_cast<int>(cue)];
-    if (samples.empty()) return;
     const DeviceLock lock(device_);
-    mixer_.Start(samples);
+    bool started = false;
+    for (const TCue cue : cues) {
+        const auto& samples = sounds_[static_cast<int>(cue)];
+        if (samples.empty()) continue;
+        mixer_.Start(samples);
+        started = true;
+    }
+    if (!started) return;
     playedAt_ = std::chrono::steady_clock::now();
     awaitedBegun_ = mixer_.Started();
 }

@@ -87,7 +87,9 @@ class TGameSound {
     void SetGameRunning(bool running);
 
     // Plays a cue, where the device is open; otherwise nothing.
-    void Play(TCue cue);
+    void Play(TCue cue) { Play(std::span<const TCue>(&cue, 1)); }
+    // Plays the cues of one event together: they start in the same device buffer.
+    void Play(std::span<const TCue> cues);
 
     // The close timer's handler: closes the device once no sound plays and no game needs it.
     void CloseIfQuiet();

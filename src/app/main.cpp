@@ -25,8 +25,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <array>
 #include <cassert>
 #include <numeric>
+#include <span>
 #include <utility>
 
 namespace harvesta {
@@ -469,21 +471,26 @@ void THarvestaForm::FormKeyDown(QObject* sender, int key) {
     const std::int32_t before = cells();
     engine.RemoveFullRows();
     const std::int32_t rows = (cells() - before) / (ColCount - 2);
-    sound_->Play(TCue::Landing);
-    if (rows > 0) sound_->Play(RowsCue(rows));
     ShowYield();
     engine.NewPiece();
     // Setting the interval restarts the period, so the next fall comes a full interval later.
     if (harvestaTimer_->interval() > 300)
         harvestaTimer_->setInterval(harvestaTimer_->interval() - 3);
-    if (engine.PieceFits(engine.PosX, engine.PosY)) {
+    const bool goesOn = engine.PieceFits(engine.PosX, engine.PosY);
+    // The sounds of a landing start together: the knock, the rows' chime, and the phrase when
+    // the next piece finds no room.
+    std::array<TCue, 3> cues{TCue::Landing};
+    std::size_t count = 1;
+    if (rows > 0) cues[count++] = RowsCue(rows);
+    if (!goesOn) cues[count++] = TCue::GameOver;
+    sound_->Play(std::span(cues.data(), count));
+    if (goesOn) {
         engine.PutPiece();
         InvalidateBoard();
         return;
     }
     harvestaTimer_->stop();
     FGameState = gsGameOver;
-    sound_->Play(TCue::GameOver);
     sound_->SetGameRunning(false);
     if (FOnGameOver) FOnGameOver(this);
     InvalidateBoard();

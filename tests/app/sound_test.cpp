@@ -38,7 +38,7 @@ Stream readStream(const QString& path) {
 Stream render(const TGameSound& sound, const std::vector<TCue>& first,
               const std::vector<TCue>& then = {}, int delay = 0) {
     TSoundMixer mixer;
-    Stream out(static_cast<std::size_t>(sound.Rate()) * 2, 0);
+    Stream out(static_cast<std::size_t>(sound.Rate() * 2 + delay), 0);
     for (const TCue cue : first)
         mixer.Start(sound.Samples(cue));
     mixer.Mix(out.data(), delay);
@@ -57,8 +57,10 @@ std::size_t firstSound(const Stream& s, std::size_t from = 0) {
 }
 
 // Whether the stream's next sound, at or after `from`, is exactly the cues `first`, joined by
-// the cues `then` (played by the same event right after them) where the stream first leaves
-// `first` alone, at the start of a device buffer (or at once); moves `from` past it.
+// the cues `then` (played by the same event after them) at the start of a device buffer, no
+// later than a second after the stream first leaves `first` alone; moves `from` past it. The
+// disk driver plays a buffer every two milliseconds, so a busy machine may start `then` a good
+// many buffers after `first`.
 bool nextSoundIs(const Stream& stream, std::size_t& from, const TGameSound& sound,
                  const std::vector<TCue>& first, const std::vector<TCue>& then = {}) {
     from = firstSound(stream, from);
@@ -70,8 +72,8 @@ bool nextSoundIs(const Stream& stream, std::size_t& from, const TGameSound& soun
         ++same;
     const auto delay =
         static_cast<int>((lead + same) / TGameSound::kBufferFrames) * TGameSound::kBufferFrames;
-    for (const int start : {0, delay - TGameSound::kBufferFrames, delay}) {
-        if (start < 0 || (start > 0 && then.empty())) continue;
+    const int latest = then.empty() ? 0 : delay + sound.Rate();
+    for (int start = 0; start <= latest; start += TGameSound::kBufferFrames) {
         const Stream expected = render(sound, first, then, start);
         const std::size_t head = firstSound(expected);
         const std::size_t length = expected.size() - head;
