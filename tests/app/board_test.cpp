@@ -55,9 +55,12 @@ struct BoardPictures {
                     const bool corner = (x < 2 || x > 49) && (y < 2 || y > 49);
                     return corner ? kWhite : kindColour(k);
                 })));
+        // A fleck of ink in the top left corner, where a picture's own see-through colour is
+        // read: the overlays' white is see-through whatever their corner holds.
         const auto overlay = [](int w, int h) {
             return test::MakeBitmapBlock(w, h, [w, h](int x, int y) {
-                return (x == 10 || y == 10 || x == w - 10 || y == h - 10) ? kInk : kWhite;
+                const bool frame = x == 10 || y == 10 || x == w - 10 || y == h - 10;
+                return frame || (x == 0 && y == 0) ? kInk : kWhite;
             });
         };
         blocks.push_back(std::make_unique<ScopedTestResource>("PAUSE", overlay(250, 79)));
@@ -176,6 +179,8 @@ class BoardTest : public QObject {
         paint(form);
         const auto first = form.BoardPicture().Picture.Bits;
         QCOMPARE(boardPixel(form, 100 + 340, 100 + 20), kInk); // the wider overlay's right frame
+        // Its white lets the fruit under it show, as the pause overlay's does.
+        QCOMPARE(boardPixel(form, 120, 103), kindColour(e.Field[4][3]));
         paint(form);
         QVERIFY(form.BoardPicture().Picture.Bits == first);
     }

@@ -1,9 +1,9 @@
 // The main window driven as a player would: menu items, keys and timer ticks, with the
 // message box and modal windows answered by the test.
 
+#include "FieldSetups.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
-#include "FieldSetups.h"
 #include "assets/ResourceStore.h"
 #include "desktop/PaintCounter.h"
 #include "results/scores.h"
@@ -841,6 +841,14 @@ class MainWindowTest : public QObject {
         const QRect sound = bar->actionGeometry(form.mnuSound);
         const QRect exit = bar->actionGeometry(form.Exit1);
         const QImage on = bar->grab().toImage();
+        // The captions themselves are there: an item is more than its background.
+        const auto blank = [](const QImage& item) {
+            for (int y = 0; y < item.height(); ++y)
+                for (int x = 0; x < item.width(); ++x)
+                    if (item.pixel(x, y) != item.pixel(0, 0)) return false;
+            return true;
+        };
+        QVERIFY(!blank(on.copy(exit)));
         form.mnuSound->setChecked(false);
         const QImage off = bar->grab().toImage();
         QVERIFY(on.copy(sound) != off.copy(sound));

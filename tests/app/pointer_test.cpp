@@ -1,9 +1,10 @@
 // The board played with the mouse and with a finger: where a press lands decides what it does,
 // in every state of the game, and a held press repeats as a held key does.
 
+#include "FieldSetups.h"
 #include "adapters/QtPlatform.h"
 #include "app/main.h"
-#include "FieldSetups.h"
+#include "desktop/DueTimer.h"
 
 #include <QAction>
 #include <QPointingDevice>
@@ -206,7 +207,7 @@ class PointerTest : public QObject {
         QVERIFY(form->pointerRepeatTimer().isActive());
         QVERIFY(form->pointerRepeatTimer().interval() > 0);
         for (int i = 0; i < 12; ++i)
-            form->pointerRepeatTimerTimer();
+            QVERIFY(checks::FallDue(form->pointerRepeatTimer()));
         const Snapshot held = snap(*form);
         if (zone == Zone::OnPiece) {
             form->pointerRepeatTimerTimer();

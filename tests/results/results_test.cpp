@@ -1,5 +1,6 @@
 // The best result store and the best scores window, each test with its own settings folder.
 
+#include "../desktop/DueTimer.h"
 #include "../desktop/PaintCounter.h"
 #include "../layered/LayeredFormChecks.h"
 #include "ResultTexts.h"
@@ -374,7 +375,7 @@ class ResultsTest : public QObject {
         QCOMPARE(close->State, lsHover); // still over it
         cursor = {onButton.x() + 300, onButton.y() + 300};
         checks::PaintCounter counter(scores);
-        scores.mainTimerTimer();
+        QVERIFY(checks::FallDue(*scores.mainTimer));
         QVERIFY(counter.Paints() > 0); // the normal picture is shown again at once
         QCOMPARE(close->State, lsNormal);
         QCOMPARE(scores.HoverLayer(), nullptr);
