@@ -41,24 +41,35 @@ FOLDER_TARGETS = {
     "src/imaging": ["harvesta_imaging_tests"],
     "src/assets": ["assets_tests"],
     "src/layered": ["layered_tests", "windowsystem_tests", "results_tests", "windows_tests",
-                    "fonts_tests", "session_tests@x11", "session_tests@wayland"],
+                    "fonts_tests", "scale_tests", "session_tests@x11", "session_tests@wayland",
+                    "scale_tests@wayland"],
     "src/results": ["results_tests", "damaged_store_tests", "store_crash_tests",
-                    "windowsystem_tests", "windows_tests", "fonts_tests", "session_tests@x11",
-                    "session_tests@wayland"],
-    "src/app": ["main_tests", "board_tests", "pointer_tests", "pads_tests", "results_tests", "windows_tests",
-                "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
+                    "windowsystem_tests", "windows_tests", "fonts_tests", "scale_tests",
+                    "session_tests@x11", "session_tests@wayland", "scale_tests@wayland"],
+    "src/app": ["main_tests", "board_tests", "keys_tests", "pointer_tests", "pads_tests",
+                "sound_tests", "startup_tests", "translations_tests", "themes_tests",
+                "scale_tests", "results_tests", "windows_tests", "layouts_tests@x11",
+                "session_tests@x11", "session_tests@wayland", "scale_tests@wayland"],
     "src/windows": ["windows_tests", "unit1_tests", "fonts_tests", "windowsystem_tests",
-                    "session_tests@x11", "session_tests@wayland"],
-    "src/adapters": ["keys_tests", "startup_tests", "pads_tests", "windowsystem_tests", "fonts_tests",
-                     "board_tests", "main_tests", "results_tests", "unit1_tests",
-                     "translations_tests",
-                     "layouts_tests@x11", "session_tests@x11", "session_tests@wayland"],
+                    "themes_tests", "scale_tests", "translations_tests", "session_tests@x11",
+                    "session_tests@wayland", "scale_tests@wayland"],
+    "src/adapters": ["keys_tests", "startup_tests", "pads_tests", "sound_tests",
+                     "windowsystem_tests", "fonts_tests", "board_tests", "main_tests",
+                     "results_tests", "unit1_tests", "translations_tests", "themes_tests",
+                     "scale_tests", "layouts_tests@x11", "session_tests@x11",
+                     "session_tests@wayland", "scale_tests@wayland"],
 }
 DISPLAYS = ("x11", "wayland")
 # Settings of a test run. The crash test kills a writer at random moments: a few kills from a
 # fixed seed keep a mutant's verdict the same from run to run.
 TARGET_ENVIRONMENT = {
     "store_crash_tests": {"HARVESTA_KILL_ROUNDS": "8", "HARVESTA_KILL_SEED": "1"},
+    # As ctest runs them: the translations in English under the C locale, the scale tests at
+    # twice the size by Qt's scaling off screen and by the output's scale on Wayland.
+    "translations_tests": {"LANG": "C", "LC_ALL": "", "LC_MESSAGES": "", "LANGUAGE": "",
+                           "HARVESTA_EXPECT_LANGUAGE": ""},
+    "scale_tests": {"QT_SCALE_FACTOR": "2"},
+    "scale_tests@wayland": {"HARVESTA_DISPLAY_SCALE": "2"},
 }
 SOURCE_SUFFIXES = (".cpp", ".h", ".hpp", ".cc")
 
@@ -245,6 +256,8 @@ class TestRun:
                 str(exe)]
 
     def environment(self) -> dict[str, str]:
+        if self.display:
+            return TARGET_ENVIRONMENT.get(f"{self.target}@{self.display}", {})
         return TARGET_ENVIRONMENT.get(self.target, {})
 
 

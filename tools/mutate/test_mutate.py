@@ -1,6 +1,7 @@
 """Checks of the mutant finder and of the worker's promise to put every file back.
 Run: python3 -m unittest discover -s tools/mutate"""
 
+import re
 import tempfile
 import unittest
 from pathlib import Path
@@ -155,6 +156,29 @@ class TestRunTest(unittest.TestCase):
                          [mutate.TestRun("a_tests")])
         with self.assertRaises(ValueError):
             mutate.TestRun.parse("a_tests@mir")
+
+    def test_every_test_program_of_a_source_folder_runs_for_that_folder(self):
+        # A test program left out of its folder's runs lets every mutant it would catch
+        # survive. Each program of tests/<name> runs for src/<name>, the window tests also
+        # for the folders their windows are built from.
+        root = Path(__file__).resolve().parents[2]
+        for folder in sorted((root / "tests").iterdir()):
+            lists = folder / "CMakeLists.txt"
+            source = Path("src") / folder.name
+            if not lists.is_file() or str(source) not in mutate.FOLDER_TARGETS:
+                continue
+            text = lists.read_text()
+            names = set(re.findall(r"(?:add_executable|harvesta_results_test)\((\w+)", text))
+            for loop_names in re.findall(r"foreach\(name ([\w ]+)\)", text):
+                names |= {f"{n}_tests" for n in loop_names.split()}
+            runs = {r.target for r in mutate.test_runs(mutate.FOLDER_TARGETS[str(source)])}
+            self.assertLessEqual(names, runs, f"{source} leaves out {sorted(names - runs)}")
+
+    def test_a_run_gets_the_settings_ctest_gives_it(self):
+        self.assertEqual(mutate.TestRun("scale_tests").environment(), {"QT_SCALE_FACTOR": "2"})
+        self.assertEqual(mutate.TestRun("scale_tests", "wayland").environment(),
+                         {"HARVESTA_DISPLAY_SCALE": "2"})
+        self.assertEqual(mutate.TestRun("translations_tests").environment()["LANG"], "C")
 
 
 class RestoreTest(unittest.TestCase):
