@@ -10,11 +10,14 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <cstdlib>
 #include <cstring>
 
 using namespace harvesta;
@@ -159,6 +162,10 @@ class MainWindowTest : public QObject {
         platform::SetScreenAreaOverride(std::nullopt);
         QCOMPARE(form.Scale(), 1.2);
         QVERIFY(form.frameGeometry().height() <= 800);
+        // Centred again at its smaller size, not left where the larger window stood.
+        const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(std::abs(form.frameGeometry().center().x() - desk.center().x()) <= 1);
+        QVERIFY(std::abs(form.frameGeometry().center().y() - desk.center().y()) <= 1);
         QCOMPARE(form.BoardPicture().Picture.Width, (form.pbMain->width() + 3) / 4 * 4);
         QVERIFY(form.BoardImages().At(form.BoardImageIndex(0))->Width <
                 THarvestaForm::ClientSizeForScale(1.0).width() / 9);
