@@ -124,6 +124,10 @@ class Unit1Test : public QObject {
         // Coverage max(127 * 255 / 215, 127 * 255 / 175, 127 * 255 / 135) = 239.
         QCOMPARE(shown.pixel(1, 0), qRgba(37, 74, 112, 239));
         QCOMPARE(shown.pixel(2, 0), qRgba(40, 80, 120, 255));
+        // An ink with a full channel leaves white just as see-through, and its ink whole.
+        image.SetPicture(picture, QColor(255, 0, 0));
+        QCOMPARE(image.Shown().pixel(0, 0), qRgba(0, 0, 0, 0));
+        QCOMPARE(image.Shown().pixel(2, 0), qRgba(255, 0, 0, 255));
         image.SetPicture(QImage());
         QVERIFY(image.Shown().isNull());
     }
