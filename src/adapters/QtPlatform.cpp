@@ -52,10 +52,10 @@ MessageAnswer showQtMessage(const MessageRequest& untranslated) {
     if (request.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+        return ShowModal(box) == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    ShowModal(box);
     return MessageAnswer::Ok;
 }
 

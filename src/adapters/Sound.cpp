@@ -223,13 +223,6 @@ std::span<const std::int16_t> TGameSound::Samples(TCue cue) const {
     return sounds_[static_cast<int>(cue)];
 }
 
-std::size_t TGameSound::DecodedBytes() const {
-    std::size_t bytes = 0;
-    for (const auto& sound : sounds_)
-        bytes += sound.size() * sizeof(std::int16_t);
-    return bytes;
-}
-
 std::optional<std::chrono::nanoseconds> TGameSound::LastLatency() const {
     const std::int64_t ns = latencyNs_.load();
     if (ns < 0) return std::nullopt;

@@ -99,8 +99,6 @@ class TGameSound {
     // The samples of a cue as decoded (empty before Prepare or for a damaged block).
     std::span<const std::int16_t> Samples(TCue cue) const;
     int Rate() const { return kRate; }
-    // Bytes the decoded sounds take.
-    std::size_t DecodedBytes() const;
     // From the last Play on an open device to the end of the audio callback that handed its
     // first samples to the device; nullopt until one has been measured.
     std::optional<std::chrono::nanoseconds> LastLatency() const;

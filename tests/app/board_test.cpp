@@ -270,6 +270,30 @@ class BoardTest : public QObject {
             }
     }
 
+    // A painter that blends draws the board blended, not copied over what lies below; and
+    // the smoothing a fractional scale asks for is given back once the board is drawn.
+    void aBlendingPainterBlendsTheBoardAndKeepsItsOwnSmoothing() {
+        BoardPictures pictures;
+        THarvestaForm form;
+        clearField(form.Engine());
+        QImage surface(form.pbMain->size(), QImage::Format_RGB32);
+        surface.fill(Qt::red);
+        {
+            QPainter painter(&surface);
+            painter.setOpacity(0.5);
+            form.pbMainPaint(painter);
+        }
+        const QRgb mixed = surface.pixel(5, 5); // white board over red, half seen
+        QCOMPARE(qRed(mixed), 255);
+        QVERIFY(qGreen(mixed) > 100 && qGreen(mixed) < 155);
+
+        QImage fractional(form.pbMain->size() * 3 / 2, QImage::Format_RGB32);
+        fractional.setDevicePixelRatio(1.5);
+        QPainter painter(&fractional);
+        form.pbMainPaint(painter);
+        QVERIFY(!painter.testRenderHint(QPainter::SmoothPixmapTransform));
+    }
+
     void missingPicturesAreReportedAndTheGameStillRuns() {
         test::MessageRecorder recorder;
         platform::ScopedMessageHandler quiet([&](const platform::MessageRequest& r) {

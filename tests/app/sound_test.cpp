@@ -391,6 +391,28 @@ class SoundTest : public QObject {
         QVERIFY(nextSoundIs(readStream(streamPath()), at, game.sound(), {TCue::Landing}));
     }
 
+    // Sounds started one after another all play, added up; after a moment loud enough to
+    // lower the level, the level is back at full within a tenth of a second.
+    void soundsAddUpAndTheLevelComesBack() {
+        const std::vector<std::int16_t> quiet(4800, 1000), loud(480, 30000);
+        TSoundMixer mixer;
+        mixer.Start(quiet);
+        mixer.Start(quiet);
+        Stream out(480);
+        mixer.Mix(out.data(), 480);
+        QCOMPARE(out.front(), std::int16_t{2000});
+        QCOMPARE(mixer.Begun(), mixer.Started()); // both have begun to sound
+        mixer.Start(loud);
+        mixer.Start(loud);
+        mixer.Mix(out.data(), 480);
+        QCOMPARE(out.front(), std::int16_t{32767});
+        mixer.Mix(out.data(), 480);
+        QVERIFY(out.front() < 1500); // the loud moment is over, the level not yet back
+        for (int i = 0; i < 5; ++i)
+            mixer.Mix(out.data(), 480);
+        QCOMPARE(out.front(), std::int16_t{2000});
+    }
+
     void overlappingSoundsAreScaledDownNotCutOff() {
         Game game;
         TSoundMixer mixer;

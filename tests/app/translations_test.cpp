@@ -14,15 +14,16 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QXmlStreamReader>
-#include <QFontDatabase>
 #include <QtTest>
 
 using namespace harvesta;
@@ -263,6 +264,43 @@ class TranslationsTest : public QObject {
         QCOMPARE(QString::fromStdString(shown.text),
                  QString("Ein Bild lässt sich nicht laden\r\nAPPLE\r\ndas Bild ist zu groß"));
         QCOMPARE(QString::fromStdString(shown.caption), QString("Fehler"));
+    }
+
+    // The game's own message box: the request in the player's language, its icon, and Yes
+    // and No with Yes the default, answering the button pressed.
+    void aMessageBoxShowsTheRequestAndAnswersTheButtonPressed() {
+        installLanguage("de");
+        platform::InstallQtServices();
+        const platform::ScopedMessageHandler qtBoxes(platform::SetMessageHandler(nullptr));
+        struct Shown {
+            QString text, title;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::StandardButtons buttons;
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        } shown;
+        int press = QMessageBox::No;
+        const platform::ScopedModalRunner answer([&](QDialog& dialog) {
+            auto& box = dynamic_cast<QMessageBox&>(dialog);
+            shown = {box.text(), box.windowTitle(), box.icon(), box.standardButtons(),
+                     box.defaultButton() ? box.standardButton(box.defaultButton())
+                                         : QMessageBox::NoButton};
+            return press;
+        });
+        const platform::MessageRequest question{"Error", "Error", platform::MessageIcon::Question,
+                                                platform::MessageButtons::YesNo};
+        QCOMPARE(platform::ShowMessage(question), platform::MessageAnswer::No);
+        QCOMPARE(shown.text, QString::fromStdString(platform::TranslatedMessage(question).text));
+        QCOMPARE(shown.title, QString("Fehler"));
+        QCOMPARE(shown.icon, QMessageBox::Question);
+        QCOMPARE(shown.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(shown.defaultButton, QMessageBox::Yes);
+        press = QMessageBox::Yes;
+        QCOMPARE(platform::ShowMessage(question), platform::MessageAnswer::Yes);
+        press = QMessageBox::Ok;
+        QCOMPARE(platform::ShowMessage({"Error", "", platform::MessageIcon::Error}),
+                 platform::MessageAnswer::Ok);
+        QCOMPARE(shown.icon, QMessageBox::Critical);
+        QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 
     // The menu bar, YIELD, the counts, the best scores titles and button, the about window's

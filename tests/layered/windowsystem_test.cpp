@@ -117,6 +117,26 @@ class WindowSystemTest : public QObject {
         QCoreApplication::sendEvent(window, &enter);
         QCOMPARE(platform::PointerPosition(), (platform::ScreenPoint{onClose.x(), onClose.y()}));
     }
+
+    // A window that comes back active gives the keyboard to the control that had it, or, when
+    // none has it any more, to its first control in tab order.
+    void anActiveWindowGivesTheKeyboardToItsControl() {
+        QWidget window;
+        auto* first = new QPushButton("first", &window);
+        auto* second = new QPushButton("second", &window);
+        second->move(0, 40);
+        platform::KeepSecondaryWindowsOver(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QEvent activate(QEvent::WindowActivate);
+        second->setFocus();
+        QCoreApplication::sendEvent(&window, &activate);
+        QCOMPARE(window.focusWidget(), second);
+        second->clearFocus();
+        QCOMPARE(window.focusWidget(), nullptr);
+        QCoreApplication::sendEvent(&window, &activate);
+        QCOMPARE(window.focusWidget(), first);
+    }
 };
 
 QTEST_MAIN(WindowSystemTest)
