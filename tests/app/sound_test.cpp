@@ -413,6 +413,23 @@ class SoundTest : public QObject {
         QCOMPARE(out.front(), std::int16_t{2000});
     }
 
+    // With every voice busy, the sound started longest ago gives way, not the newest one.
+    void theOldestSoundGivesWay() {
+        std::vector<std::vector<std::int16_t>> tones;
+        for (int k = 0; k < TSoundMixer::kVoices + 2; ++k)
+            tones.emplace_back(k == 0 ? 10 : 4800, std::int16_t(1 << k));
+        TSoundMixer mixer;
+        for (int k = 0; k < TSoundMixer::kVoices; ++k)
+            mixer.Start(tones[std::size_t(k)]);
+        Stream out(11);
+        mixer.Mix(out.data(), 11); // the first, short sound ends
+        QCOMPARE(out.back(), std::int16_t(254));
+        mixer.Start(tones[8]); // in the voice that fell free
+        mixer.Start(tones[9]); // every voice busy: the second sound gives way
+        mixer.Mix(out.data(), 1);
+        QCOMPARE(out.front(), std::int16_t(254 - 2 + 256 + 512));
+    }
+
     void overlappingSoundsAreScaledDownNotCutOff() {
         Game game;
         TSoundMixer mixer;
